@@ -1,0 +1,169 @@
+#include "engine/Ephemeris.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+constexpr double degreesToRadians = 0.0174532925199433; // pi/180 to 15 significant digits, as the method fixes it
+constexpr double fullCircle = 360.0;
+constexpr double j2000 = 2451545.0; // Julian day of 2000 January 1.5
+constexpr double daysPerCentury = 36525.0;
+constexpr double firstGregorianDay = 2299171.0; // 15 October 1582, counted in the Julian calendar
+constexpr double arcMinutesPerNakshatra = 800.0; // 13 degrees 20 minutes
+
+// One periodic term of the Moon's longitude: coefficient * sin(d*D + m*M + mPrime*M' + f*F), times E if marked.
+struct LunarTerm
+{
+    double coefficient; // degrees
+    int d;
+    int m;
+    int mPrime;
+    int f;
+    bool timesE;
+};
+
+// The 25 largest terms of the ELP-2000/82 longitude series (Meeus, Astronomical Algorithms, table 47.A, rows 1-25),
+// coefficients converted from 0.000001 degree to degrees.
+constexpr LunarTerm lunarTerms[] = {
+    {+6.288774, 0, 0, 1, 0, false},  {+1.274027, 2, 0, -1, 0, false}, {+0.658314, 2, 0, 0, 0, false},
+    {+0.213618, 0, 0, 2, 0, false},  {-0.185116, 0, 1, 0, 0, true},   {-0.114332, 0, 0, 0, 2, false},
+    {+0.058793, 2, 0, -2, 0, false}, {+0.057066, 2, -1, -1, 0, true}, {+0.053322, 2, 0, 1, 0, false},
+    {+0.045758, 2, -1, 0, 0, true},  {-0.040923, 0, 1, -1, 0, true},  {-0.034720, 1, 0, 0, 0, false},
+    {-0.030383, 0, 1, 1, 0, true},   {+0.015327, 2, 0, 0, -2, false}, {-0.012528, 0, 0, 1, 2, false},
+    {+0.010980, 0, 0, 1, -2, false}, {+0.010675, 4, 0, -1, 0, false}, {+0.010034, 0, 0, 3, 0, false},
+    {+0.008548, 4, 0, -2, 0, false}, {-0.007888, 2, 1, -1, 0, true},  {-0.006766, 2, 1, 0, 0, true},
+    {-0.005163, 1, 0, -1, 0, false}, {+0.004987, 1, 1, 0, 0, true},   {+0.004036, 2, -1, 1, 0, true},
+    {+0.003994, 2, 0, 2, 0, false},
+};
+
+static_assert(std::size(lunarTerms) == 25, "the series has exactly 25 periodic terms");
+static_assert(std::ranges::all_of(lunarTerms, [](const LunarTerm& t) { return t.timesE == (t.m == 1 || t.m == -1); }),
+              "exactly the terms in the Sun's mean anomaly to the first power carry the eccentricity factor");
+
+// Repeatedly adding 360 to a negative angle is exact until the last step, so the bulk of the additions can be
+// made in one exact step; the loop then finishes exactly as a plain one-by-one loop would, bit for bit.
+double addTurnsUntilNotNegative(double angle)
+{
+    if (angle < 0) {
+        const double turns = std::max(0.0, std::floor(-angle / fullCircle) - 1.0);
+        angle += turns * fullCircle;
+    }
+    while (angle < 0) {
+        angle += fullCircle;
+    }
+    return angle;
+}
+
+// Subtracting 360 from an angle above 360 is always exact, so the same shortcut keeps the result bit for bit.
+double subtractTurnsWhileAboveFullCircle(double angle)
+{
+    if (angle > fullCircle) {
+        const double turns = std::max(0.0, std::floor(angle / fullCircle) - 1.0);
+        angle -= turns * fullCircle;
+    }
+    while (angle > fullCircle) {
+        angle -= fullCircle;
+    }
+    return angle;
+}
+
+// Any angle into 0 <= result < 360. Far outside the usual years the correction pushes the sum out of one turn;
+// a value that rounds to 360 itself lies just below a full turn, so it becomes the largest double below 360.
+double reduceToHalfOpenCircle(double angle)
+{
+    double reduced = std::fmod(angle, fullCircle);
+    if (reduced < 0) {
+        reduced += fullCircle;
+    }
+    if (reduced >= fullCircle) {
+        reduced = std::nextafter(fullCircle, 0.0);
+    }
+    return reduced;
+}
+
+} // namespace
+
+double dayNumber(int month, int day, int year)
+{
+    const double m = 12.0 * (year + 4800.0) + month - 3.0; // months counted from March of the year -4800
+    double j = day + std::floor((365.0 * m + 7.0 + 2.0 * (m - 12.0 * std::floor(m / 12.0))) / 12.0)
+        + std::floor(m / 48.0) - 32083.0;
+    if (j >= firstGregorianDay) {
+        j += std::floor(m / 4800.0) - std::floor(m / 1200.0) + 38.0;
+    }
+    return j;
+}
+
+double universalHours(const BirthData& birth)
+{
+    const double local = birth.hour + birth.minute / 60.0;
+    double zone = birth.zoneHours + birth.zoneMinutes / 60.0;
+    double longitude = birth.longitudeDegrees + birth.longitudeMinutes / 60.0;
+    if (birth.isEast) {
+        longitude = -longitude; // west positive; 0 degrees East becomes -0, which counts as west below
+    }
+    const bool east = longitude < 0;
+    if (birth.daylightSaving) {
+        zone += east ? 1.0 : -1.0;
+    }
+    // The date is never moved: the result may be negative or 24 and above.
+    return east ? local - zone : local + zone;
+}
+
+double centuriesSinceJ2000(const BirthData& birth)
+{
+    const double day = dayNumber(birth.month, birth.day, birth.year);
+    const double hours = universalHours(birth);
+    return (day - j2000 + hours / 24.0 - 0.5) / daysPerCentury;
+}
+
+double moonLongitude(double t)
+{
+    const double meanLongitude = 218.3164591 + 481267.88134236 * t;
+    const double elongation = (297.8502042 + 445267.1115168 * t) * degreesToRadians;
+    const double sunAnomaly = (357.5291092 + 35999.0502909 * t) * degreesToRadians;
+    const double moonAnomaly = (134.9634114 + 477198.8676313 * t) * degreesToRadians;
+    const double latitudeArgument = (93.2720993 + 483202.0175273 * t) * degreesToRadians;
+    const double eccentricity = 1.0 - 0.002516 * t - 0.0000074 * t * t;
+
+    double sum = 0.0;
+    for (const LunarTerm& term : lunarTerms) {
+        const double argument
+            = term.d * elongation + term.m * sunAnomaly + term.mPrime * moonAnomaly + term.f * latitudeArgument;
+        double value = term.coefficient * std::sin(argument);
+        if (term.timesE) {
+            value *= eccentricity;
+        }
+        sum += value;
+    }
+
+    // 0 to 360 inclusive: exactly 360 stays 360.
+    return subtractTurnsWhileAboveFullCircle(addTurnsUntilNotNegative(meanLongitude + sum));
+}
+
+double ayanamsaOffset(double t)
+{
+    const double ascendingNode = 125.044555 - 1934.1361849 * t + 0.0020762 * t * t;
+    const double sunMeanLongitude = 280.466449 + 36000.7698231 * t + 0.0003106 * t * t;
+    const double arcSeconds = 17.23 * std::sin(ascendingNode * degreesToRadians)
+        + 1.27 * std::sin(sunMeanLongitude * degreesToRadians) - (5025.64 + 1.11 * t) * t - 85886.27;
+    return arcSeconds / 3600.0;
+}
+
+int nakshatraNumberAt(double siderealLongitude)
+{
+    const int number = static_cast<int>(std::floor(siderealLongitude * 60.0 / arcMinutesPerNakshatra));
+    return std::clamp(number, 0, nakshatraCount - 1);
+}
+
+BirthStarReading findBirthStar(const BirthData& birth)
+{
+    const double t = centuriesSinceJ2000(birth);
+    const double offset = ayanamsaOffset(t);
+    const double tropical = moonLongitude(t);
+    const double sidereal = reduceToHalfOpenCircle(tropical + offset);
+    const int number = nakshatraNumberAt(sidereal);
+    return {sidereal, number, nakshatraNames[static_cast<std::size_t>(number)]};
+}

@@ -1,0 +1,3 @@
+#include "knowledge/CurrentReading.h"
+
+BirthData currentBirthData;

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QFileDialog>
+#include <QString>
+
+class QWidget;
+
+struct FileDialogRequest
+{
+    QString caption;
+    QString filter; // Qt syntax: "Description (*.ext)"
+    QString defaultSuffix; // added when the user types a name without one
+    QFileDialog::Options options;
+};
+
+// Standard open and save dialogs. An empty result means the user cancelled. Tests set the next file name instead.
+class FileDialogs
+{
+public:
+    virtual ~FileDialogs() = default;
+    virtual QString getOpenFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+    virtual QString getSaveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+
+    static FileDialogs& instance();
+    static void setInstance(FileDialogs* dialogs); // nullptr restores the real dialogs
+};

@@ -1,0 +1,51 @@
+#include "shell/base/LinkLabel.h"
+
+#include <QCursor>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPixmap>
+
+QCursor linkCursor()
+{
+    const QPixmap hand(QStringLiteral(":/cursors/hand.png"));
+    if (hand.isNull()) {
+        return QCursor(Qt::PointingHandCursor);
+    }
+    return QCursor(hand, 6, 0); // hot spot on the tip of the index finger
+}
+
+LinkLabel::LinkLabel(const QString& text, QWidget* parent)
+    : QLabel(text, parent)
+{
+    setCursor(linkCursor());
+    setFocusPolicy(Qt::StrongFocus);
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setForegroundRole(QPalette::Link);
+}
+
+void LinkLabel::setStoredCaption(const QString& stored)
+{
+    QString shown = stored;
+    shown.replace(QStringLiteral("&&"), QStringLiteral("&"));
+    setText(shown);
+    setAccessibleName(shown);
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        emit clicked();
+        return;
+    }
+    QLabel::mouseReleaseEvent(event);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}

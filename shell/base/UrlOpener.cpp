@@ -1,0 +1,26 @@
+#include "shell/base/UrlOpener.h"
+
+#include <QDesktopServices>
+
+namespace {
+
+class DesktopUrlOpener : public UrlOpener
+{
+public:
+    void open(const QUrl& url) override { QDesktopServices::openUrl(url); }
+};
+
+UrlOpener* installed = nullptr;
+
+} // namespace
+
+UrlOpener& UrlOpener::instance()
+{
+    static DesktopUrlOpener real;
+    return installed ? *installed : real;
+}
+
+void UrlOpener::setInstance(UrlOpener* opener)
+{
+    installed = opener;
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "shell/base/Clock.h"
+#include "shell/base/FileDialogs.h"
+#include "shell/base/MessageBoxes.h"
+#include "shell/base/Printing.h"
+#include "shell/base/UrlOpener.h"
+
+#include <QList>
+#include <QQueue>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QUrl>
+
+// Test doubles for every seam of the program. Create one TestSeams per test function (or in init()); it installs
+// all doubles, points the settings store at a fresh temporary file, and restores the real seams when destroyed.
+
+class RecordingMessageBoxes : public MessageBoxes
+{
+public:
+    QMessageBox::StandardButton ask(QWidget* parent, const MessageRequest& request) override;
+
+    // Answers are taken in order; a box with only an OK button answers OK by itself when nothing is queued.
+    void queueAnswer(QMessageBox::StandardButton answer) { m_answers.enqueue(answer); }
+
+    QList<MessageRequest> shown;
+    QList<QWidget*> parents;
+    // Set when a box that needed a decision found no queued answer; tests check it in cleanup.
+    bool missingAnswer = false;
+
+    QString lastText() const { return shown.isEmpty() ? QString() : shown.constLast().text; }
+    QStringList texts() const;
+
+private:
+    QQueue<QMessageBox::StandardButton> m_answers;
+};
+
+class ScriptedFileDialogs : public FileDialogs
+{
+public:
+    QString getOpenFileName(QWidget* parent, const FileDialogRequest& request) override;
+    QString getSaveFileName(QWidget* parent, const FileDialogRequest& request) override;
+
+    // The name the next dialog returns; empty means Cancel.
+    QString nextFileName;
+    QList<FileDialogRequest> openRequests;
+    QList<FileDialogRequest> saveRequests;
+};
+
+class RecordingUrlOpener : public UrlOpener
+{
+public:
+    void open(const QUrl& url) override { opened.append(url); }
+    QList<QUrl> opened;
+    QStringList openedStrings() const;
+};
+
+class PdfPrinting : public Printing
+{
+public:
+    bool print(const QTextDocument& document, QString* errorText) override;
+
+    QString outputFile; // where the PDF goes
+    bool failNext = false; // pretend there is no printer
+    int jobs = 0;
+    QString lastPlainText;
+};
+
+class FixedClock : public Clock
+{
+public:
+    QDate today() override { return date; }
+    double random() override;
+
+    QDate date = QDate(2026, 12, 9);
+    QList<double> randomValues; // taken in order; 0.0 when exhausted
+};
+
+class TestSeams
+{
+public:
+    TestSeams();
+    ~TestSeams();
+    TestSeams(const TestSeams&) = delete;
+    TestSeams& operator=(const TestSeams&) = delete;
+
+    RecordingMessageBoxes messages;
+    ScriptedFileDialogs files;
+    RecordingUrlOpener urls;
+    PdfPrinting printing;
+    FixedClock clock;
+    QTemporaryDir dir;
+
+    QString settingsFile() const;
+    QString pathInDir(const QString& name) const { return dir.filePath(name); }
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "engine/BirthData.h"
+#include "shell/base/FileDialogs.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QIODevice;
+
+// The ".bir" saved-reading file: 15 scrambled Windows-1252 lines ended by CR LF, holding one BirthData.
+namespace BirFile {
+
+inline constexpr int lineCount = 15;
+
+// The 15 unscrambled texts in file order (name, month, day, year, hour, minute, longitude degrees and minutes,
+// latitude degrees and minutes, zone hours and minutes, east, south, daylight saving).
+QStringList linesOf(const BirthData& birth);
+
+// Writes the 15 lines. False with a reason when the device fails.
+bool write(QIODevice* device, const BirthData& birth, QString* errorText);
+
+// Reads at most the first 15 lines, unscrambled; a line the file lacks is empty. nullopt (with a reason) when the
+// device cannot be read or the content is not a plausible ".bir" file. Never holds more than a bounded amount of
+// the file in memory.
+std::optional<QStringList> read(QIODevice* device, QString* errorText);
+
+// The last three characters of the path are exactly "bir" (case-sensitive; no dot required).
+bool hasBirEnding(const QString& path);
+
+// Characters of the name that a ".bir" file cannot hold (outside Windows-1252, or shifted past 255); empty if none.
+QString unstorableCharacters(const QString& name);
+
+FileDialogRequest saveDialogRequest(); // "Save Your Birth Star Details"
+FileDialogRequest openDialogRequest(); // "Select the source file"
+
+} // namespace BirFile

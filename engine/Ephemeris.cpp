@@ -139,8 +139,12 @@ double moonLongitude(double t)
         sum += value;
     }
 
-    // 0 to 360 inclusive: exactly 360 stays 360.
-    return subtractTurnsWhileAboveFullCircle(addTurnsUntilNotNegative(meanLongitude + sum));
+    return normalizeTropicalLongitude(meanLongitude + sum);
+}
+
+double normalizeTropicalLongitude(double longitude)
+{
+    return subtractTurnsWhileAboveFullCircle(addTurnsUntilNotNegative(longitude));
 }
 
 double ayanamsaOffset(double t)

@@ -68,3 +68,7 @@ int nakshatraNumberAt(double siderealLongitude);
 
 // The engine's one entry operation.
 BirthStarReading findBirthStar(const BirthData& birth);
+
+// The tropical longitude's normalisation: add 360 while below 0, then subtract 360 while above 360.
+// Exactly 360 stays 360. Exposed so its shortcut can be checked against the plain loops.
+double normalizeTropicalLongitude(double longitude);

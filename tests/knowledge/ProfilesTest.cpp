@@ -1,0 +1,268 @@
+#include "engine/Ephemeris.h"
+#include "knowledge/NakshatraProfiles.h"
+
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+
+namespace {
+
+QString text(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+constexpr const char* ordinals[] = {
+    "first",         "second",       "third",         "fourth",       "fifth",        "sixth",         "seventh",
+    "eighth",        "ninth",        "tenth",         "eleventh",     "twelfth",      "thirteenth",    "fourteenth",
+    "fifteenth",     "sixteenth",    "seventeenth",   "eighteenth",   "nineteenth",   "twentieth",     "twenty-first",
+    "twenty-second", "twenty-third", "twenty-fourth", "twenty-fifth", "twenty-sixth", "twenty-seventh"};
+
+constexpr const char* signs[] = {"Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
+                                 "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+
+// "26°40′" for an angle within its sign given in arc minutes.
+QString degreesAndMinutes(int arcMinutes)
+{
+    return QStringLiteral("%1°%2′").arg(arcMinutes / 60).arg(arcMinutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+struct ProseColumn
+{
+    const char* name;
+    std::string_view NakshatraProfileRow::*field;
+    int shortest;
+    int longest;
+};
+
+constexpr ProseColumn proseColumns[] = {
+    {"generalAndPhysicalFeatures", &NakshatraProfileRow::generalAndPhysicalFeatures, 253, 753},
+    {"positiveHumanTraits", &NakshatraProfileRow::positiveHumanTraits, 254, 1200},
+    {"negativeHumanTraits", &NakshatraProfileRow::negativeHumanTraits, 290, 862},
+    {"bestCareerOptions", &NakshatraProfileRow::bestCareerOptions, 83, 387},
+    {"domesticLife", &NakshatraProfileRow::domesticLife, 37, 343},
+    {"health", &NakshatraProfileRow::health, 44, 291},
+};
+
+constexpr std::string_view NakshatraProfileRow::*shortColumns[] = {
+    &NakshatraProfileRow::rulingDeva,   &NakshatraProfileRow::purposeOfTheDeva, &NakshatraProfileRow::rulingPlanet,
+    &NakshatraProfileRow::animalSymbol, &NakshatraProfileRow::symbol,           &NakshatraProfileRow::astronomicalName,
+    &NakshatraProfileRow::element,      &NakshatraProfileRow::partOfBody,       &NakshatraProfileRow::nature,
+    &NakshatraProfileRow::gender,       &NakshatraProfileRow::purposeInLife,    &NakshatraProfileRow::dosha,
+    &NakshatraProfileRow::temperaments, &NakshatraProfileRow::bestDirection,    &NakshatraProfileRow::luckyGemstone,
+};
+
+} // namespace
+
+class ProfilesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { currentProfile = {}; }
+    void keysAreTheEngineNamesInZodiacOrder();
+    void firstAndLastRowAreReachable_data();
+    void firstAndLastRowAreReachable();
+    void lookupNeverWritesTheKey();
+    void inexactNamesFindNothing_data();
+    void inexactNamesFindNothing();
+    void missKeepsTheLastProfile();
+    void chitraHasCoralAndMars();
+    void oddLiteralsAreKeptExactly();
+    void vishakhaHasTwoParagraphsAndOneEmptyLine();
+    void proseLengthsAndLineBreaks();
+    void introductionNamesOrdinalSpanAndRulers();
+    void noParagraphIsSharedOrMarkedUp();
+    void domesticLifeSpeaksToTheReaderInTheFirstFourRows();
+    void shortAttributesAreShortAndPresent();
+};
+
+void ProfilesTest::keysAreTheEngineNamesInZodiacOrder()
+{
+    QCOMPARE(nakshatraProfiles.size(), nakshatraNames.size());
+    for (std::size_t i = 0; i < nakshatraProfiles.size(); ++i) {
+        QCOMPARE(nakshatraProfiles[i].nakshatraName, nakshatraNames[i]);
+    }
+}
+
+void ProfilesTest::firstAndLastRowAreReachable_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("planet");
+    QTest::addColumn<QString>("astronomicalName");
+    QTest::newRow("row 1") << "Ashwini"
+                           << "Ketu"
+                           << "Beta Arietis";
+    QTest::newRow("row 27") << "Revati"
+                            << "Mercury"
+                            << "Zeta Piscum";
+}
+
+void ProfilesTest::firstAndLastRowAreReachable()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, planet);
+    QFETCH(QString, astronomicalName);
+    findNakshatraProfile(name);
+    QCOMPARE(currentProfile.rulingPlanet, planet);
+    QCOMPARE(currentProfile.astronomicalName, astronomicalName);
+    QVERIFY(!currentProfile.health.isEmpty());
+}
+
+void ProfilesTest::lookupNeverWritesTheKey()
+{
+    currentProfile.nakshatraName = QStringLiteral("set by the caller");
+    findNakshatraProfile(QStringLiteral("Rohini"));
+    QCOMPARE(currentProfile.nakshatraName, QStringLiteral("set by the caller"));
+    QCOMPARE(currentProfile.rulingDeva, QStringLiteral("Brahma"));
+}
+
+void ProfilesTest::inexactNamesFindNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("lower case") << "ashwini";
+    QTest::newRow("capitals") << "ASHWINI";
+    QTest::newRow("space before") << " Ashwini";
+    QTest::newRow("space after") << "Ashwini ";
+    QTest::newRow("Jyeshta") << "Jyeshta";
+    QTest::newRow("Dhanishta") << "Dhanishta";
+    QTest::newRow("Purva Phalguni") << "Purva Phalguni";
+    QTest::newRow("two spaces") << "Poorva  Phalguni";
+    QTest::newRow("empty") << "";
+}
+
+void ProfilesTest::inexactNamesFindNothing()
+{
+    QFETCH(QString, name);
+    NakshatraProfile profile;
+    QVERIFY(!findNakshatraProfile(name, profile));
+    QCOMPARE(profile, NakshatraProfile());
+    findNakshatraProfile(name);
+    QCOMPARE(currentProfile, NakshatraProfile());
+}
+
+void ProfilesTest::missKeepsTheLastProfile()
+{
+    findNakshatraProfile(QStringLiteral("Hasta"));
+    const NakshatraProfile hasta = currentProfile;
+    QCOMPARE(hasta.rulingDeva, QStringLiteral("Aditya"));
+    findNakshatraProfile(QStringLiteral("Hastha"));
+    QCOMPARE(currentProfile, hasta);
+}
+
+void ProfilesTest::chitraHasCoralAndMars()
+{
+    findNakshatraProfile(QStringLiteral("Chitra"));
+    QCOMPARE(currentProfile.luckyGemstone, QStringLiteral("Coral"));
+    QCOMPARE(currentProfile.rulingPlanet, QStringLiteral("Mars"));
+}
+
+void ProfilesTest::oddLiteralsAreKeptExactly()
+{
+    NakshatraProfile profile;
+    QVERIFY(findNakshatraProfile(QStringLiteral("Bharani"), profile));
+    QCOMPARE(profile.symbol, QStringLiteral("Yoni ( Female Sexual Organ)"));
+    QVERIFY(findNakshatraProfile(QStringLiteral("Chitra"), profile));
+    QCOMPARE(profile.astronomicalName, QStringLiteral("Spica Virginis -Vegus"));
+    QVERIFY(findNakshatraProfile(QStringLiteral("Uttara Bhadrapada"), profile));
+    QCOMPARE(profile.astronomicalName, QStringLiteral("Gama Pegasi"));
+    QVERIFY(findNakshatraProfile(QStringLiteral("Shravana"), profile));
+    QCOMPARE(profile.symbol, QStringLiteral("An Ear /An Arrow / Three Footprints"));
+    QCOMPARE(profile.temperaments, QStringLiteral("Manushya (Human)"));
+    QVERIFY(findNakshatraProfile(QStringLiteral("Ardra"), profile));
+    QCOMPARE(profile.purposeOfTheDeva, QStringLiteral("Shiva, Lord of Destruction & Anger"));
+}
+
+void ProfilesTest::vishakhaHasTwoParagraphsAndOneEmptyLine()
+{
+    findNakshatraProfile(QStringLiteral("Vishakha"));
+    const QString traits = currentProfile.positiveHumanTraits;
+    QCOMPARE(traits.count(QStringLiteral("\r\n\r\n")), 1);
+    QCOMPARE(traits.count(QLatin1Char('\n')), 2);
+    QCOMPARE(traits.count(QLatin1Char('\r')), 2);
+    const QStringList paragraphs = traits.split(QStringLiteral("\r\n\r\n"));
+    QVERIFY(!paragraphs[0].trimmed().isEmpty() && !paragraphs[1].trimmed().isEmpty());
+    QCOMPARE(paragraphs[0], paragraphs[0].trimmed());
+    QCOMPARE(paragraphs[1], paragraphs[1].trimmed());
+}
+
+void ProfilesTest::proseLengthsAndLineBreaks()
+{
+    for (const NakshatraProfileRow& row : nakshatraProfiles) {
+        for (const ProseColumn& column : proseColumns) {
+            const QString paragraph = text(row.*column.field);
+            const QString where = text(row.nakshatraName) + QLatin1Char(' ') + QLatin1String(column.name);
+            QVERIFY2(paragraph.size() >= column.shortest && paragraph.size() <= column.longest,
+                     qPrintable(where + QStringLiteral(": %1 characters").arg(paragraph.size())));
+            const bool twoParagraphs
+                = row.nakshatraName == "Vishakha" && column.field == &NakshatraProfileRow::positiveHumanTraits;
+            QVERIFY2(twoParagraphs
+                         || (!paragraph.contains(QLatin1Char('\n')) && !paragraph.contains(QLatin1Char('\r'))),
+                     qPrintable(where + QStringLiteral(" has a line break")));
+            QVERIFY2(!paragraph.contains(QStringLiteral("  ")) && paragraph == paragraph.trimmed(),
+                     qPrintable(where + QStringLiteral(" has stray blanks")));
+        }
+    }
+}
+
+void ProfilesTest::introductionNamesOrdinalSpanAndRulers()
+{
+    for (std::size_t k = 0; k < nakshatraProfiles.size(); ++k) {
+        const NakshatraProfileRow& row = nakshatraProfiles[k];
+        const QString introduction = text(row.generalAndPhysicalFeatures);
+        const int start = static_cast<int>(k) * 800; // arc minutes from 0 degrees sidereal
+        const int end = start + 800;
+        const int startSign = start / 1800;
+        const int endSign = (end - 1) / 1800;
+        const QStringList expected = {QString::fromLatin1(ordinals[k]),
+                                      degreesAndMinutes(start - startSign * 1800),
+                                      degreesAndMinutes(end - endSign * 1800),
+                                      QString::fromLatin1(signs[startSign]),
+                                      QString::fromLatin1(signs[endSign]),
+                                      text(row.rulingPlanet),
+                                      text(row.rulingDeva)};
+        for (const QString& part : expected) {
+            QVERIFY2(
+                introduction.contains(QRegularExpression(QStringLiteral("\\b%1").arg(QRegularExpression::escape(part)),
+                                                         QRegularExpression::CaseInsensitiveOption)),
+                qPrintable(text(row.nakshatraName) + QStringLiteral(" lacks ") + part));
+        }
+    }
+}
+
+void ProfilesTest::noParagraphIsSharedOrMarkedUp()
+{
+    QSet<QString> seen;
+    for (const NakshatraProfileRow& row : nakshatraProfiles) {
+        for (const ProseColumn& column : proseColumns) {
+            const QString paragraph = text(row.*column.field);
+            QVERIFY2(!seen.contains(paragraph), qPrintable(text(row.nakshatraName) + QLatin1String(column.name)));
+            seen.insert(paragraph);
+            for (const char* forbidden : {"http", "www.", "<", ">", "://"}) {
+                QVERIFY2(!paragraph.contains(QLatin1String(forbidden)), qPrintable(paragraph.left(40)));
+            }
+        }
+    }
+}
+
+void ProfilesTest::domesticLifeSpeaksToTheReaderInTheFirstFourRows()
+{
+    const QRegularExpression you(QStringLiteral("\\byou(r|rs|rself)?\\b"), QRegularExpression::CaseInsensitiveOption);
+    for (std::size_t i = 0; i < nakshatraProfiles.size(); ++i) {
+        const QString domestic = text(nakshatraProfiles[i].domesticLife);
+        QVERIFY2(domestic.contains(you) == (i < 4), qPrintable(domestic));
+    }
+}
+
+void ProfilesTest::shortAttributesAreShortAndPresent()
+{
+    for (const NakshatraProfileRow& row : nakshatraProfiles) {
+        for (const auto field : shortColumns) {
+            const QString value = text(row.*field);
+            QVERIFY2(!value.isEmpty() && value.size() <= 38, qPrintable(text(row.nakshatraName) + ": " + value));
+        }
+    }
+}
+
+QTEST_GUILESS_MAIN(ProfilesTest)
+#include "ProfilesTest.moc"

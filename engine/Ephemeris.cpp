@@ -1,46 +1,18 @@
 #include "engine/Ephemeris.h"
 
+#include "engine/LunarTerms.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
 namespace {
 
-constexpr double degreesToRadians = 0.0174532925199433; // pi/180 to 15 significant digits, as the method fixes it
 constexpr double fullCircle = 360.0;
 constexpr double j2000 = 2451545.0; // Julian day of 2000 January 1.5
 constexpr double daysPerCentury = 36525.0;
 constexpr double firstGregorianDay = 2299171.0; // 15 October 1582, counted in the Julian calendar
 constexpr double arcMinutesPerNakshatra = 800.0; // 13 degrees 20 minutes
-
-// One periodic term of the Moon's longitude: coefficient * sin(d*D + m*M + mPrime*M' + f*F), times E if marked.
-struct LunarTerm
-{
-    double coefficient; // degrees
-    int d;
-    int m;
-    int mPrime;
-    int f;
-    bool timesE;
-};
-
-// The 25 largest terms of the ELP-2000/82 longitude series (Meeus, Astronomical Algorithms, table 47.A, rows 1-25),
-// coefficients converted from 0.000001 degree to degrees.
-constexpr LunarTerm lunarTerms[] = {
-    {+6.288774, 0, 0, 1, 0, false},  {+1.274027, 2, 0, -1, 0, false}, {+0.658314, 2, 0, 0, 0, false},
-    {+0.213618, 0, 0, 2, 0, false},  {-0.185116, 0, 1, 0, 0, true},   {-0.114332, 0, 0, 0, 2, false},
-    {+0.058793, 2, 0, -2, 0, false}, {+0.057066, 2, -1, -1, 0, true}, {+0.053322, 2, 0, 1, 0, false},
-    {+0.045758, 2, -1, 0, 0, true},  {-0.040923, 0, 1, -1, 0, true},  {-0.034720, 1, 0, 0, 0, false},
-    {-0.030383, 0, 1, 1, 0, true},   {+0.015327, 2, 0, 0, -2, false}, {-0.012528, 0, 0, 1, 2, false},
-    {+0.010980, 0, 0, 1, -2, false}, {+0.010675, 4, 0, -1, 0, false}, {+0.010034, 0, 0, 3, 0, false},
-    {+0.008548, 4, 0, -2, 0, false}, {-0.007888, 2, 1, -1, 0, true},  {-0.006766, 2, 1, 0, 0, true},
-    {-0.005163, 1, 0, -1, 0, false}, {+0.004987, 1, 1, 0, 0, true},   {+0.004036, 2, -1, 1, 0, true},
-    {+0.003994, 2, 0, 2, 0, false},
-};
-
-static_assert(std::size(lunarTerms) == 25, "the series has exactly 25 periodic terms");
-static_assert(std::ranges::all_of(lunarTerms, [](const LunarTerm& t) { return t.timesE == (t.m == 1 || t.m == -1); }),
-              "exactly the terms in the Sun's mean anomaly to the first power carry the eccentricity factor");
 
 // Repeatedly adding 360 to a negative angle is exact until the last step, so the bulk of the additions can be
 // made in one exact step; the loop then finishes exactly as a plain one-by-one loop would, bit for bit.
@@ -122,17 +94,12 @@ double centuriesSinceJ2000(const BirthData& birth)
 double moonLongitude(double t)
 {
     const double meanLongitude = 218.3164591 + 481267.88134236 * t;
-    const double elongation = (297.8502042 + 445267.1115168 * t) * degreesToRadians;
-    const double sunAnomaly = (357.5291092 + 35999.0502909 * t) * degreesToRadians;
-    const double moonAnomaly = (134.9634114 + 477198.8676313 * t) * degreesToRadians;
-    const double latitudeArgument = (93.2720993 + 483202.0175273 * t) * degreesToRadians;
+    const FundamentalArguments arguments = fundamentalArguments(t);
     const double eccentricity = 1.0 - 0.002516 * t - 0.0000074 * t * t;
 
     double sum = 0.0;
     for (const LunarTerm& term : lunarTerms) {
-        const double argument
-            = term.d * elongation + term.m * sunAnomaly + term.mPrime * moonAnomaly + term.f * latitudeArgument;
-        double value = term.coefficient * std::sin(argument);
+        double value = term.coefficient * std::sin(termArgument(term, arguments));
         if (term.timesE) {
             value *= eccentricity;
         }

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# One entry point for building Ondara on Debian 12.
+#   ./build.sh run        install what is missing, build, start the program
+#   ./build.sh test       install what is missing, build, run the whole test suite
+#   ./build.sh sanitize   the same tests once more, built with AddressSanitizer and UndefinedBehaviorSanitizer
+#   ./build.sh deps       only install what is missing
+# Needs root (or sudo) only when a Debian package is missing.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(
+    cmake g++ make pkg-config
+    qt6-base-dev libgl-dev
+    libbenchmark-dev
+    fonts-dejavu-core
+)
+
+install_missing() {
+    local missing=()
+    for package in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+jobs=$(nproc 2>/dev/null || echo 2)
+
+build() { # build <dir> [cmake options...]
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$dir" -j "$jobs"
+}
+
+run_tests() { # run_tests <dir>
+    QT_QPA_PLATFORM=offscreen ctest --test-dir "$1" --output-on-failure -j "$jobs"
+}
+
+case "${1:-}" in
+deps)
+    install_missing
+    ;;
+run)
+    install_missing
+    build build
+    exec ./build/ondara
+    ;;
+test)
+    install_missing
+    build build
+    run_tests build
+    ;;
+sanitize)
+    install_missing
+    build build-sanitize -DONDARA_SANITIZE=ON -DONDARA_BUILD_BENCHMARKS=OFF
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1"
+    export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizer/lsan.supp:print_suppressions=0"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+    run_tests build-sanitize
+    ;;
+*)
+    sed -n '2,8p' "$0"
+    exit 2
+    ;;
+esac

@@ -1,0 +1,169 @@
+#include "report/BirFile.h"
+
+#include "report/Scrambling.h"
+
+#include <QIODevice>
+
+#include <array>
+#include <cstdint>
+
+namespace {
+
+constexpr char lineEnd[] = "\r\n";
+
+// No field needs anywhere near this many bytes; a longer line means the file is not a saved reading, and reading
+// stops there instead of taking the rest of the file into memory.
+constexpr qint64 maximumLineBytes = 4096;
+
+// Scrambling adds 85 to every code, so a saved line never holds a byte below 85: such a byte (other than the CR LF
+// or lone LF that ends a line) marks a file that is not a saved reading.
+constexpr unsigned char lowestScrambledByte = 85;
+
+// The highest character code that still fits a byte once shifted by 85.
+constexpr std::uint8_t highestStorableCode = 255 - 85;
+
+QString flag(bool value)
+{
+    return value ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+bool isPlausibleLine(const QByteArray& line)
+{
+    for (const char byte : line) {
+        if (static_cast<unsigned char>(byte) < lowestScrambledByte) {
+            return false;
+        }
+    }
+    return true;
+}
+
+enum class LineResult { Line, EndOfData, Refused };
+
+// Reads one line of at most maximumLineBytes plus its end, without its CR LF or LF.
+LineResult readLine(QIODevice* device, QByteArray* line, QString* errorText)
+{
+    if (device->atEnd()) {
+        return LineResult::EndOfData;
+    }
+    std::array<char, maximumLineBytes + 3> buffer {}; // the line, CR, LF and readLine's terminating zero
+    const qint64 count = device->readLine(buffer.data(), static_cast<qint64>(buffer.size()));
+    if (count < 0) {
+        *errorText = QStringLiteral("The file could not be read.");
+        return LineResult::Refused;
+    }
+    QByteArray bytes(buffer.data(), count);
+    const bool ended = bytes.endsWith('\n');
+    if (ended) {
+        bytes.chop(bytes.endsWith(lineEnd) ? 2 : 1);
+    }
+    if (bytes.size() > maximumLineBytes || (!ended && !device->atEnd())) {
+        *errorText = QStringLiteral("The file holds a line far longer than a saved reading has.");
+        return LineResult::Refused;
+    }
+    if (!isPlausibleLine(bytes)) {
+        *errorText = QStringLiteral("The file holds characters that a saved reading never contains.");
+        return LineResult::Refused;
+    }
+    *line = bytes;
+    return LineResult::Line;
+}
+
+FileDialogRequest dialogRequest(const char* caption, const char* filter)
+{
+    // Qt's dialogs ask before replacing a file unless told otherwise and have no read-only box to hide.
+    return {QString::fromLatin1(caption), QString::fromLatin1(filter), QStringLiteral("bir"), {}};
+}
+
+} // namespace
+
+namespace BirFile {
+
+QStringList linesOf(const BirthData& birth)
+{
+    return {QString::fromStdString(birth.name),
+            QString::number(birth.month),
+            QString::number(birth.day),
+            QString::number(birth.year),
+            QString::number(birth.hour),
+            QString::number(birth.minute),
+            QString::number(birth.longitudeDegrees),
+            QString::number(birth.longitudeMinutes),
+            QString::number(birth.latitudeDegrees),
+            QString::number(birth.latitudeMinutes),
+            QString::number(birth.zoneHours),
+            QString::number(birth.zoneMinutes),
+            flag(birth.isEast),
+            flag(birth.isSouth),
+            flag(birth.daylightSaving)};
+}
+
+bool write(QIODevice* device, const BirthData& birth, QString* errorText)
+{
+    QByteArray bytes;
+    for (const QString& line : linesOf(birth)) {
+        bytes += toCodePage(scrambleText(line));
+        bytes += lineEnd;
+    }
+    if (device->write(bytes) != bytes.size()) {
+        *errorText = device->errorString().isEmpty() ? QStringLiteral("The file could not be written.")
+                                                     : device->errorString();
+        return false;
+    }
+    return true;
+}
+
+std::optional<QStringList> read(QIODevice* device, QString* errorText)
+{
+    if (!device || !device->isReadable()) {
+        *errorText = QStringLiteral("The file could not be read.");
+        return std::nullopt;
+    }
+    QStringList lines;
+    for (int i = 0; i < lineCount; ++i) {
+        QByteArray line;
+        const LineResult result = readLine(device, &line, errorText);
+        if (result == LineResult::Refused) {
+            return std::nullopt;
+        }
+        if (result == LineResult::EndOfData) {
+            break;
+        }
+        lines.append(unscrambleText(fromCodePage(line)));
+    }
+    while (lines.size() < lineCount) {
+        lines.append(QString());
+    }
+    return lines;
+}
+
+bool hasBirEnding(const QString& path)
+{
+    return path.endsWith(QStringLiteral("bir"), Qt::CaseSensitive);
+}
+
+QString unstorableCharacters(const QString& name)
+{
+    QString result;
+    for (const char32_t codePoint : name.toUcs4()) {
+        const QString character = QString::fromUcs4(&codePoint, 1);
+        QString unmappable;
+        const QByteArray code = toCodePage(character, &unmappable);
+        const bool storable = unmappable.isEmpty() && static_cast<std::uint8_t>(code.at(0)) <= highestStorableCode;
+        if (!storable && !result.contains(character)) {
+            result += character;
+        }
+    }
+    return result;
+}
+
+FileDialogRequest saveDialogRequest()
+{
+    return dialogRequest("Save Your Birth Star Details", "Rich Text Format (*.bir)");
+}
+
+FileDialogRequest openDialogRequest()
+{
+    return dialogRequest("Select the source file", "Ondara Astrology (*.bir)");
+}
+
+} // namespace BirFile

@@ -1,0 +1,710 @@
+#include "entry/FrmMain.h"
+
+#include "assets/NakshatraPictures.h"
+#include "engine/Ephemeris.h"
+#include "entry/FrmTimeZone.h"
+#include "entry/WebLookup.h"
+#include "knowledge/CurrentReading.h"
+#include "knowledge/NakshatraProfile.h"
+#include "report/BirFile.h"
+#include "shell/base/FileDialogs.h"
+#include "shell/base/LinkLabel.h"
+#include "shell/base/MessageBoxes.h"
+#include "shell/base/OfferFrame.h"
+#include "shell/base/PageOpeners.h"
+#include "shell/base/ProgramTexts.h"
+#include "shell/base/WebAddresses.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QVBoxLayout>
+#include <QValidator>
+
+#include <array>
+#include <optional>
+
+namespace {
+
+constexpr std::array<const char*, 12> monthNames
+    = {"January", "February", "March",     "April",   "May",      "June",
+       "July",    "August",   "September", "October", "November", "December"};
+constexpr int firstYear = 1901;
+constexpr int lastYear = 2050;
+constexpr int zoneHourLength = 3;
+constexpr int zoneMinuteLength = 2;
+constexpr int coordinateBoxCharacters = 5; // room for any 16-bit magnitude
+
+// Element numbers of the option pairs.
+constexpr int eastElement = 0;
+constexpr int westElement = 1;
+constexpr int southElement = 0;
+constexpr int northElement = 1;
+
+// Saved-reading lines (0-based, file order).
+enum SavedLine {
+    NameLine,
+    MonthLine,
+    DayLine,
+    YearLine,
+    HourLine,
+    MinuteLine,
+    LongitudeDegreesLine,
+    LongitudeMinutesLine,
+    LatitudeDegreesLine,
+    LatitudeMinutesLine,
+    ZoneHourLine,
+    ZoneMinuteLine,
+    EastLine,
+    SouthLine,
+    DaylightSavingLine,
+};
+
+const QString onlyNumbers = QStringLiteral("Only Numbers Are Accepted");
+const QString checkTheFile = QStringLiteral("Please Check The File.");
+
+// Limits what the user types or pastes into a zone box. QLineEdit::maxLength would also cut the text the time zone
+// picker writes ("-30" in the two-character minute box), so the limit is a validator, which only judges edits.
+class EditLengthLimit : public QValidator
+{
+public:
+    EditLengthLimit(int length, QObject* parent)
+        : QValidator(parent)
+        , m_length(length)
+    {
+    }
+
+    State validate(QString& input, int&) const override { return input.size() <= m_length ? Acceptable : Invalid; }
+    int length() const { return m_length; }
+
+private:
+    int m_length;
+};
+
+QLineEdit* newLineEdit(const char* objectName, const QString& accessibleName)
+{
+    auto* edit = new QLineEdit;
+    edit->setObjectName(QLatin1String(objectName));
+    edit->setAccessibleName(accessibleName);
+    return edit;
+}
+
+// A box as wide as `characters` digits in the box's own font, so it scales with the font size.
+QLineEdit* newNumericBox(const char* objectName, const QString& accessibleName, int characters)
+{
+    QLineEdit* box = newLineEdit(objectName, accessibleName);
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+    const QSize text(box->fontMetrics().horizontalAdvance(QString(characters + 1, QLatin1Char('0'))),
+                     box->fontMetrics().height());
+    box->setFixedWidth(box->style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, box).width());
+    return box;
+}
+
+QComboBox* newList(const char* objectName, const QString& accessibleName)
+{
+    auto* list = new QComboBox;
+    list->setObjectName(QLatin1String(objectName));
+    list->setAccessibleName(accessibleName);
+    list->setEditable(false);
+    return list;
+}
+
+QLabel* newBuddyLabel(const QString& text, QWidget* buddy)
+{
+    auto* label = new QLabel(text);
+    label->setBuddy(buddy);
+    return label;
+}
+
+void addNumbers(QComboBox* list, int first, int last)
+{
+    for (int number = first; number <= last; ++number) {
+        list->addItem(QString::number(number));
+    }
+}
+
+void selectByText(QComboBox* list, const QString& text)
+{
+    const int position = list->findText(text, Qt::MatchExactly);
+    if (position >= 0) {
+        list->setCurrentIndex(position);
+    }
+}
+
+int listNumber(const QComboBox* list)
+{
+    return list->currentText().toInt();
+}
+
+std::optional<QStringList> readSavedLines(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    QString errorText;
+    return BirFile::read(&file, &errorText);
+}
+
+} // namespace
+
+FrmMain::FrmMain(QWidget* parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QString::fromLatin1(ProgramTexts::caption));
+    setWindowIcon(programIcon());
+
+    createControls();
+    fillLists();
+    createMenus();
+    layOutControls();
+    chainTabOrder();
+    m_txtName->setFocus();
+}
+
+void FrmMain::createControls()
+{
+    m_txtName = newLineEdit("txtName", QStringLiteral("Name"));
+    m_cboMonth = newList("cboMonth", QStringLiteral("Month of birth"));
+    m_cboDate = newList("cboDate", QStringLiteral("Day of birth"));
+    m_cboYear = newList("cboYear", QStringLiteral("Year of birth"));
+    m_cboHH = newList("cboHH", QStringLiteral("Hour of birth"));
+    m_cboMM = newList("cboMM", QStringLiteral("Minute of birth"));
+    m_cboSS = newList("cboSS", QStringLiteral("Second of birth"));
+
+    m_txtZoneHour = newNumericBox("txtZoneHour", QStringLiteral("Time zone hours"), zoneHourLength + 1);
+    m_txtZoneHour->setValidator(new EditLengthLimit(zoneHourLength, m_txtZoneHour));
+    m_txtZoneMinute = newNumericBox("txtZoneMinute", QStringLiteral("Time zone minutes"), zoneMinuteLength + 1);
+    m_txtZoneMinute->setValidator(new EditLengthLimit(zoneMinuteLength, m_txtZoneMinute));
+    m_chkDST = new QCheckBox(QStringLiteral("DST"));
+    m_chkDST->setObjectName(QStringLiteral("chkDST"));
+    m_lblTZHelp = new LinkLabel;
+    m_lblTZHelp->setObjectName(QStringLiteral("lblTZHelp"));
+    m_lblTZHelp->setStoredCaption(QStringLiteral("TZ Help"));
+    m_lblTZHelp->setWordWrap(false);
+    connect(m_lblTZHelp, &LinkLabel::clicked, this, &FrmMain::lblTZHelp_Click);
+
+    m_txtLonD = newNumericBox("txtLonD", QStringLiteral("Longitude degrees"), coordinateBoxCharacters);
+    m_txtLonM = newNumericBox("txtLonM", QStringLiteral("Longitude minutes"), coordinateBoxCharacters);
+    m_optLongEast = new QRadioButton(QStringLiteral("East"));
+    m_optLongEast->setObjectName(QStringLiteral("optLongEast"));
+    m_optLongWest = new QRadioButton(QStringLiteral("West"));
+    m_optLongWest->setObjectName(QStringLiteral("optLongWest"));
+    m_optLong = new QButtonGroup(this);
+    m_optLong->setObjectName(QStringLiteral("optLong"));
+    m_optLong->addButton(m_optLongEast, eastElement);
+    m_optLong->addButton(m_optLongWest, westElement);
+    m_optLongWest->setChecked(true);
+
+    m_txtLatD = newNumericBox("txtLatD", QStringLiteral("Latitude degrees"), coordinateBoxCharacters);
+    m_txtLatM = newNumericBox("txtLatM", QStringLiteral("Latitude minutes"), coordinateBoxCharacters);
+    m_optLatSouth = new QRadioButton(QStringLiteral("South"));
+    m_optLatSouth->setObjectName(QStringLiteral("optLatSouth"));
+    m_optLatNorth = new QRadioButton(QStringLiteral("North"));
+    m_optLatNorth->setObjectName(QStringLiteral("optLatNorth"));
+    m_optLat = new QButtonGroup(this);
+    m_optLat->setObjectName(QStringLiteral("optLat"));
+    m_optLat->addButton(m_optLatSouth, southElement);
+    m_optLat->addButton(m_optLatNorth, northElement);
+    m_optLatNorth->setChecked(true);
+
+    for (QLineEdit* box : {m_txtZoneHour, m_txtZoneMinute, m_txtLonD, m_txtLonM, m_txtLatD, m_txtLatM}) {
+        box->installEventFilter(this);
+    }
+
+    m_txtMCity = newLineEdit("txtMCity", QStringLiteral("City"));
+    m_txtMState = newLineEdit("txtMState", QStringLiteral("State"));
+    m_txtMCountry = newLineEdit("txtMCountry", QStringLiteral("Country"));
+
+    m_cmdBrowser = new QPushButton(QStringLiteral("Click Here To Find Latitude && Longitude"));
+    m_cmdBrowser->setObjectName(QStringLiteral("cmdBrowser"));
+    connect(m_cmdBrowser, &QPushButton::clicked, this, &FrmMain::cmdBrowser_Click);
+    m_cmdRashi = new QPushButton(QStringLiteral("Find My Birth Star"));
+    m_cmdRashi->setObjectName(QStringLiteral("cmdRashi"));
+    connect(m_cmdRashi, &QPushButton::clicked, this, &FrmMain::cmdRashi_Click);
+    m_cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Reading"));
+    m_cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
+    connect(m_cmdOpen, &QPushButton::clicked, this, &FrmMain::cmdOpen_Click);
+
+    m_offerFrame = new OfferFrame(QStringLiteral("lblCobrand"));
+}
+
+// What the window's load did: the lists in a fixed order, then the first entry of each selected.
+void FrmMain::fillLists()
+{
+    for (const char* month : monthNames) {
+        m_cboMonth->addItem(QString::fromLatin1(month));
+    }
+    addNumbers(m_cboDate, 1, 31);
+    addNumbers(m_cboYear, firstYear, lastYear);
+    addNumbers(m_cboHH, 0, 23);
+    addNumbers(m_cboMM, 0, 59);
+    addNumbers(m_cboSS, 0, 59);
+    for (QComboBox* list : {m_cboMonth, m_cboDate, m_cboYear, m_cboHH, m_cboMM, m_cboSS}) {
+        list->setCurrentIndex(0);
+    }
+}
+
+void FrmMain::createMenus()
+{
+    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    QAction* mnuCalculate = mnuFile->addAction(QStringLiteral("&Calculate"));
+    mnuCalculate->setObjectName(QStringLiteral("mnuCalculate"));
+    connect(mnuCalculate, &QAction::triggered, this, &FrmMain::cmdRashi_Click);
+
+    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    QAction* mnuOnline = mnuHelp->addAction(QStringLiteral("&Online Help"));
+    mnuOnline->setObjectName(QStringLiteral("mnuOnline"));
+    connect(mnuOnline, &QAction::triggered, this, [] { OpenHelpPage(); });
+    QAction* mnuVisit = mnuHelp->addAction(QStringLiteral("&Visit Us Online"));
+    mnuVisit->setObjectName(QStringLiteral("mnuVisit"));
+    connect(mnuVisit, &QAction::triggered, this, [] { OpenHomePage(); });
+    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelp1"));
+    QAction* mnuUpdate = mnuHelp->addAction(QStringLiteral("Check for Software &Update"));
+    mnuUpdate->setObjectName(QStringLiteral("mnuUpdate"));
+    connect(mnuUpdate, &QAction::triggered, this, [] { OpenUpdatePage(); });
+    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelp2"));
+    QAction* mnuAbout = mnuHelp->addAction(QStringLiteral("&About Software"));
+    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+    connect(mnuAbout, &QAction::triggered, this, &FrmMain::aboutRequested);
+
+    // Present by design but never available.
+    QAction* mnuMakeMoney = menuBar()->addAction(QStringLiteral("Make Money &Online"));
+    mnuMakeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
+    mnuMakeMoney->setEnabled(false);
+    connect(mnuMakeMoney, &QAction::triggered, this, [] { OpenFullBrandPage(); });
+}
+
+void FrmMain::layOutControls()
+{
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(newBuddyLabel(QStringLiteral("Name"), m_txtName));
+    nameRow->addWidget(m_txtName, 1);
+
+    auto* dateGroup = new QGroupBox(QStringLiteral("Date of Birth"));
+    auto* dateRow = new QHBoxLayout(dateGroup);
+    dateRow->addWidget(m_cboMonth);
+    dateRow->addWidget(m_cboDate);
+    dateRow->addWidget(m_cboYear);
+    dateRow->addStretch();
+
+    auto* timeGroup = new QGroupBox(QStringLiteral("Time of Birth"));
+    auto* timeRow = new QHBoxLayout(timeGroup);
+    timeRow->addWidget(newBuddyLabel(QStringLiteral("HH:MM:SS"), m_cboHH));
+    timeRow->addWidget(m_cboHH);
+    timeRow->addWidget(new QLabel(QStringLiteral(":")));
+    timeRow->addWidget(m_cboMM);
+    timeRow->addWidget(new QLabel(QStringLiteral(":")));
+    timeRow->addWidget(m_cboSS);
+    timeRow->addStretch();
+
+    auto* zoneGroup = new QGroupBox(QStringLiteral("Time Zone"));
+    auto* zoneRow = new QHBoxLayout(zoneGroup);
+    zoneRow->addWidget(newBuddyLabel(QStringLiteral("Hour"), m_txtZoneHour));
+    zoneRow->addWidget(m_txtZoneHour);
+    zoneRow->addSpacing(zoneRow->spacing() * 2);
+    zoneRow->addWidget(newBuddyLabel(QStringLiteral("Min"), m_txtZoneMinute));
+    zoneRow->addWidget(m_txtZoneMinute);
+    zoneRow->addSpacing(zoneRow->spacing() * 2);
+    zoneRow->addWidget(m_chkDST);
+    zoneRow->addSpacing(zoneRow->spacing() * 2);
+    zoneRow->addWidget(m_lblTZHelp);
+    zoneRow->addStretch();
+
+    auto coordinateGroup
+        = [](const QString& title, QLineEdit* degrees, QLineEdit* minutes, QRadioButton* first, QRadioButton* second) {
+              auto* group = new QGroupBox(title);
+              auto* grid = new QGridLayout(group);
+              grid->addWidget(newBuddyLabel(QStringLiteral("Deg"), degrees), 0, 0);
+              grid->addWidget(degrees, 0, 1);
+              grid->addWidget(newBuddyLabel(QStringLiteral("Min"), minutes), 0, 2);
+              grid->addWidget(minutes, 0, 3);
+              grid->addWidget(first, 1, 1);
+              grid->addWidget(second, 1, 3);
+              grid->setColumnStretch(4, 1);
+              return group;
+          };
+    QGroupBox* longitudeGroup
+        = coordinateGroup(QStringLiteral("Longitude"), m_txtLonD, m_txtLonM, m_optLongEast, m_optLongWest);
+    QGroupBox* latitudeGroup
+        = coordinateGroup(QStringLiteral("Latitude"), m_txtLatD, m_txtLatM, m_optLatSouth, m_optLatNorth);
+
+    auto* placeGrid = new QGridLayout;
+    placeGrid->addWidget(newBuddyLabel(QStringLiteral("City"), m_txtMCity), 0, 0);
+    placeGrid->addWidget(m_txtMCity, 0, 1);
+    placeGrid->addWidget(newBuddyLabel(QStringLiteral("State"), m_txtMState), 1, 0);
+    placeGrid->addWidget(m_txtMState, 1, 1);
+    placeGrid->addWidget(newBuddyLabel(QStringLiteral("Country"), m_txtMCountry), 2, 0);
+    placeGrid->addWidget(m_txtMCountry, 2, 1);
+    placeGrid->addWidget(m_cmdBrowser, 3, 1, Qt::AlignLeft);
+
+    auto* commandRow = new QHBoxLayout;
+    commandRow->addWidget(m_cmdRashi);
+    commandRow->addWidget(m_cmdOpen);
+    commandRow->addStretch();
+
+    auto* fields = new QGridLayout;
+    fields->addLayout(nameRow, 0, 0, 1, 2);
+    fields->addWidget(dateGroup, 1, 0);
+    fields->addWidget(timeGroup, 1, 1);
+    fields->addWidget(zoneGroup, 2, 0, 1, 2);
+    fields->addWidget(longitudeGroup, 3, 0);
+    fields->addWidget(latitudeGroup, 3, 1);
+    fields->addLayout(placeGrid, 4, 0, 1, 2);
+    fields->addLayout(commandRow, 5, 0, 1, 2);
+
+    auto* picMain = new QLabel;
+    picMain->setObjectName(QStringLiteral("picMain"));
+    picMain->setPixmap(decorativePicture());
+    picMain->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(picMain, 0, Qt::AlignTop);
+    top->addLayout(fields, 1);
+
+    auto* central = new QWidget;
+    auto* page = new QVBoxLayout(central);
+    page->addLayout(top);
+    page->addWidget(m_offerFrame);
+    setCentralWidget(central);
+}
+
+void FrmMain::chainTabOrder()
+{
+    const std::array<QWidget*, 25> order = {
+        m_txtName,     m_cboMonth,      m_cboDate,  m_cboYear,     m_cboHH,       m_cboMM,    m_cboSS,
+        m_txtZoneHour, m_txtZoneMinute, m_chkDST,   m_lblTZHelp,   m_txtLonD,     m_txtLonM,  m_optLongEast,
+        m_optLongWest, m_txtLatD,       m_txtLatM,  m_optLatSouth, m_optLatNorth, m_txtMCity, m_txtMState,
+        m_txtMCountry, m_cmdBrowser,    m_cmdRashi, m_cmdOpen,
+    };
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+    QWidget::setTabOrder(m_cmdOpen, m_offerFrame->coBrandLabel());
+    QWidget::setTabOrder(m_offerFrame->coBrandLabel(), m_offerFrame->fullBrandLabel());
+}
+
+void FrmMain::setNameText(const QString& text)
+{
+    m_txtName->setText(text);
+}
+
+void FrmMain::setMonthPosition(int position)
+{
+    if (position >= 0 && position < m_cboMonth->count()) {
+        m_cboMonth->setCurrentIndex(position);
+    }
+}
+
+void FrmMain::selectDay(const QString& text)
+{
+    selectByText(m_cboDate, text);
+}
+
+void FrmMain::selectYear(const QString& text)
+{
+    selectByText(m_cboYear, text);
+}
+
+void FrmMain::selectHour(const QString& text)
+{
+    selectByText(m_cboHH, text);
+}
+
+void FrmMain::selectMinute(const QString& text)
+{
+    selectByText(m_cboMM, text);
+}
+
+void FrmMain::setZoneHourText(const QString& text)
+{
+    m_txtZoneHour->setText(text);
+}
+
+void FrmMain::setZoneMinuteText(const QString& text)
+{
+    m_txtZoneMinute->setText(text);
+}
+
+void FrmMain::setLongitudeDegreesText(const QString& text)
+{
+    m_txtLonD->setText(text);
+}
+
+void FrmMain::setLongitudeMinutesText(const QString& text)
+{
+    m_txtLonM->setText(text);
+}
+
+void FrmMain::setLatitudeDegreesText(const QString& text)
+{
+    m_txtLatD->setText(text);
+}
+
+void FrmMain::setLatitudeMinutesText(const QString& text)
+{
+    m_txtLatM->setText(text);
+}
+
+void FrmMain::setEast(bool east)
+{
+    m_optLong->button(east ? eastElement : westElement)->setChecked(true);
+}
+
+void FrmMain::setSouth(bool south)
+{
+    m_optLat->button(south ? southElement : northElement)->setChecked(true);
+}
+
+void FrmMain::setDaylightSaving(bool ticked)
+{
+    m_chkDST->setChecked(ticked);
+}
+
+void FrmMain::applySavedLines(const QStringList& lines)
+{
+    const auto line = [&lines](SavedLine number) { return lines.value(number); };
+    const auto isSet = [&line](SavedLine number) { return line(number) == QLatin1String("1"); };
+
+    setNameText(line(NameLine));
+    bool isNumber = false;
+    const int month = line(MonthLine).trimmed().toInt(&isNumber);
+    if (isNumber) {
+        setMonthPosition(month - 1);
+    }
+    selectDay(line(DayLine));
+    selectYear(line(YearLine));
+    selectHour(line(HourLine));
+    selectMinute(line(MinuteLine));
+    setLongitudeDegreesText(line(LongitudeDegreesLine));
+    setLongitudeMinutesText(line(LongitudeMinutesLine));
+    setLatitudeDegreesText(line(LatitudeDegreesLine));
+    setLatitudeMinutesText(line(LatitudeMinutesLine));
+    setZoneHourText(line(ZoneHourLine));
+    setZoneMinuteText(line(ZoneMinuteLine));
+    setEast(isSet(EastLine));
+    setSouth(isSet(SouthLine));
+    setDaylightSaving(isSet(DaylightSavingLine));
+}
+
+EntryTexts FrmMain::entryTexts() const
+{
+    EntryTexts texts;
+    texts.name = m_txtName->text();
+    texts.zoneHour = m_txtZoneHour->text();
+    texts.zoneMinute = m_txtZoneMinute->text();
+    texts.longitudeDegrees = m_txtLonD->text();
+    texts.longitudeMinutes = m_txtLonM->text();
+    texts.latitudeDegrees = m_txtLatD->text();
+    texts.latitudeMinutes = m_txtLatM->text();
+    texts.monthPosition = m_cboMonth->currentIndex();
+    texts.dayPosition = m_cboDate->currentIndex();
+    texts.year = listNumber(m_cboYear);
+    return texts;
+}
+
+QWidget* FrmMain::fieldWidget(EntryField field) const
+{
+    switch (field) {
+    case EntryField::Name:
+        return m_txtName;
+    case EntryField::ZoneHour:
+        return m_txtZoneHour;
+    case EntryField::ZoneMinute:
+        return m_txtZoneMinute;
+    case EntryField::LongitudeDegrees:
+        return m_txtLonD;
+    case EntryField::LongitudeMinutes:
+        return m_txtLonM;
+    case EntryField::LatitudeDegrees:
+        return m_txtLatD;
+    case EntryField::LatitudeMinutes:
+        return m_txtLatM;
+    }
+    return nullptr;
+}
+
+void FrmMain::showFailure(const EntryFailure& failure)
+{
+    if (failure.icon == EntryIcon::Error) {
+        MessageBoxes::error(this, failure.message);
+    } else {
+        MessageBoxes::information(this, failure.message);
+    }
+    if (failure.focus) {
+        fieldWidget(*failure.focus)->setFocus();
+    }
+}
+
+void FrmMain::cmdRashi_Click()
+{
+    const EntryTexts texts = entryTexts();
+    std::optional<EntryFailure> failure = validateEntry(texts);
+    if (!failure) {
+        failure = checkNumbers(texts);
+    }
+    if (failure) {
+        showFailure(*failure);
+        return;
+    }
+
+    fillBirthData();
+    const BirthStarReading reading = findBirthStar(currentBirthData);
+    currentProfile.nakshatraName
+        = QString::fromUtf8(reading.nakshatraName.data(), static_cast<qsizetype>(reading.nakshatraName.size()));
+    findNakshatraProfile(currentProfile.nakshatraName);
+    emit readingComputed();
+}
+
+// Every box was checked by checkNumbers, so each holds a number the record can keep.
+void FrmMain::fillBirthData()
+{
+    const auto box
+        = [](const QLineEdit* edit, bool signAllowed) { return boxNumber(edit->text(), signAllowed).value(); };
+
+    BirthData birth;
+    birth.name = m_txtName->text().trimmed().toStdString();
+    birth.month = static_cast<std::int16_t>(m_cboMonth->currentIndex() + 1);
+    birth.day = static_cast<std::int16_t>(listNumber(m_cboDate));
+    birth.year = static_cast<std::int16_t>(listNumber(m_cboYear));
+    birth.zoneHours = box(m_txtZoneHour, true);
+    birth.zoneMinutes = box(m_txtZoneMinute, true);
+    birth.hour = static_cast<std::int16_t>(listNumber(m_cboHH));
+    birth.minute = static_cast<std::int16_t>(listNumber(m_cboMM));
+    birth.longitudeDegrees = box(m_txtLonD, false);
+    birth.longitudeMinutes = box(m_txtLonM, false);
+    birth.latitudeDegrees = box(m_txtLatD, false);
+    birth.latitudeMinutes = box(m_txtLatM, false);
+    birth.daylightSaving = m_chkDST->isChecked();
+    birth.isEast = m_optLongEast->isChecked();
+    birth.isSouth = m_optLatSouth->isChecked();
+    currentBirthData = birth;
+}
+
+void FrmMain::cmdOpen_Click()
+{
+    const QString path = FileDialogs::instance().getOpenFileName(this, BirFile::openDialogRequest());
+    if (path.isEmpty()) {
+        return;
+    }
+    if (!BirFile::hasBirEnding(path)) {
+        MessageBoxes::error(this, checkTheFile);
+        return;
+    }
+    const std::optional<QStringList> lines = readSavedLines(path);
+    if (!lines) {
+        MessageBoxes::error(this, checkTheFile);
+        return;
+    }
+    applySavedLines(*lines);
+
+    const QPointer<FrmMain> self(this);
+    cmdRashi_Click();
+    if (self) {
+        emit savedReadingOpened();
+    }
+}
+
+void FrmMain::cmdBrowser_Click()
+{
+    // Only the empty text counts as missing: a box of blanks passes.
+    const std::array<std::pair<QLineEdit*, const char*>, 3> places = {{
+        {m_txtMCity, "Please Enter City"},
+        {m_txtMState, "Please Enter State"},
+        {m_txtMCountry, "Please Enter Country"},
+    }};
+    for (const auto& [box, message] : places) {
+        if (box->text().isEmpty()) {
+            MessageBoxes::information(this, QString::fromLatin1(message));
+            box->setFocus();
+            return;
+        }
+    }
+    const QString searchText = m_txtMCity->text() + QLatin1Char(' ') + m_txtMState->text() + QLatin1Char(' ')
+        + m_txtMCountry->text() + QStringLiteral(" Latitude Longitude");
+    WebLookup lookup;
+    lookup.search(searchText, QString::fromLatin1(WebAddresses::homePage));
+}
+
+void FrmMain::lblTZHelp_Click()
+{
+    FrmTimeZone picker(this);
+    connect(&picker, &FrmTimeZone::zoneChosen, this, &FrmMain::writeZone);
+    picker.exec();
+}
+
+void FrmMain::writeZone(std::int16_t hours, std::int16_t minutes)
+{
+    setZoneHourText(QString::number(hours));
+    setZoneMinuteText(QString::number(minutes));
+}
+
+void FrmMain::closeEvent(QCloseEvent* event)
+{
+    QMainWindow::closeEvent(event);
+    emit closed();
+}
+
+bool FrmMain::isNumericBox(QObject* object) const
+{
+    for (const QLineEdit* box : {m_txtZoneHour, m_txtZoneMinute, m_txtLonD, m_txtLonM, m_txtLatD, m_txtLatM}) {
+        if (object == box) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool FrmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && isNumericBox(watched)) {
+        return filterNumericKey(static_cast<QLineEdit*>(watched), static_cast<QKeyEvent*>(event));
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Returns true when the key is dropped.
+bool FrmMain::filterNumericKey(QLineEdit* box, QKeyEvent* event)
+{
+    // Pasting is refused like any other character that is not a digit; Copy and Select All cannot change the text.
+    if (event->matches(QKeySequence::Paste)) {
+        MessageBoxes::error(this, onlyNumbers);
+        return true;
+    }
+    if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll)) {
+        return false;
+    }
+    switch (classifyNumericKey(event->key(), event->text())) {
+    case NumericKey::Pass:
+        return false;
+    case NumericKey::Refuse:
+        MessageBoxes::error(this, onlyNumbers);
+        return true;
+    case NumericKey::Type:
+        break;
+    }
+    // A full zone box takes no further digit, though the picker may have written a longer text ("-30").
+    const auto* limit = dynamic_cast<const EditLengthLimit*>(box->validator());
+    const bool typesDigit = event->key() != Qt::Key_Backspace;
+    return typesDigit && limit && box->text().size() - box->selectedText().size() >= limit->length();
+}

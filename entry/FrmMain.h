@@ -1,0 +1,115 @@
+#pragma once
+
+#include "entry/EntryValidation.h"
+
+#include <QMainWindow>
+
+#include <cstdint>
+
+class LinkLabel;
+class OfferFrame;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// `frmMain`: the entry window. The user types the birth details and asks for the birth star; the window checks the
+// fields, fills `currentBirthData` and `currentProfile` and says so with `readingComputed`. The shell, which knows
+// the other windows, then shows the result and closes this one. The window is deleted when it closes, so each
+// opening starts from the initial values.
+class FrmMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit FrmMain(QWidget* parent = nullptr);
+
+    OfferFrame* offerFrame() const { return m_offerFrame; }
+
+    // Setters for every field, so a saved reading can be put back. Lists are chosen by position (month) or by the
+    // text of an entry; a position or text the list does not offer leaves the selection as it is.
+    void setNameText(const QString& text);
+    void setMonthPosition(int position);
+    void selectDay(const QString& text);
+    void selectYear(const QString& text);
+    void selectHour(const QString& text);
+    void selectMinute(const QString& text);
+    void setZoneHourText(const QString& text);
+    void setZoneMinuteText(const QString& text);
+    void setLongitudeDegreesText(const QString& text);
+    void setLongitudeMinutesText(const QString& text);
+    void setLatitudeDegreesText(const QString& text);
+    void setLatitudeMinutesText(const QString& text);
+    void setEast(bool east);
+    void setSouth(bool south);
+    void setDaylightSaving(bool ticked);
+
+    // Puts the 15 lines of a saved reading (in file order) into the fields; a missing line counts as empty.
+    void applySavedLines(const QStringList& lines);
+
+public slots:
+    // "Find My Birth Star" (also "&Calculate" and the end of opening a saved reading).
+    void cmdRashi_Click();
+    // "&Open Previously Saved Reading".
+    void cmdOpen_Click();
+    // "Click Here To Find Latitude && Longitude".
+    void cmdBrowser_Click();
+    // "TZ Help": the time zone picker, modal over this window.
+    void lblTZHelp_Click();
+
+signals:
+    void readingComputed();
+    void aboutRequested();
+    void savedReadingOpened();
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void fillLists();
+    void createMenus();
+    void layOutControls();
+    void chainTabOrder();
+    void writeZone(std::int16_t hours, std::int16_t minutes);
+
+    EntryTexts entryTexts() const;
+    QWidget* fieldWidget(EntryField field) const;
+    void showFailure(const EntryFailure& failure);
+    void fillBirthData();
+    bool isNumericBox(QObject* object) const;
+    bool filterNumericKey(QLineEdit* box, QKeyEvent* event);
+
+    QLineEdit* m_txtName = nullptr;
+    QComboBox* m_cboMonth = nullptr;
+    QComboBox* m_cboDate = nullptr;
+    QComboBox* m_cboYear = nullptr;
+    QComboBox* m_cboHH = nullptr;
+    QComboBox* m_cboMM = nullptr;
+    QComboBox* m_cboSS = nullptr;
+    QLineEdit* m_txtZoneHour = nullptr;
+    QLineEdit* m_txtZoneMinute = nullptr;
+    QCheckBox* m_chkDST = nullptr;
+    LinkLabel* m_lblTZHelp = nullptr;
+    QLineEdit* m_txtLonD = nullptr;
+    QLineEdit* m_txtLonM = nullptr;
+    QButtonGroup* m_optLong = nullptr;
+    QRadioButton* m_optLongEast = nullptr;
+    QRadioButton* m_optLongWest = nullptr;
+    QLineEdit* m_txtLatD = nullptr;
+    QLineEdit* m_txtLatM = nullptr;
+    QButtonGroup* m_optLat = nullptr;
+    QRadioButton* m_optLatSouth = nullptr;
+    QRadioButton* m_optLatNorth = nullptr;
+    QLineEdit* m_txtMCity = nullptr;
+    QLineEdit* m_txtMState = nullptr;
+    QLineEdit* m_txtMCountry = nullptr;
+    QPushButton* m_cmdBrowser = nullptr;
+    QPushButton* m_cmdRashi = nullptr;
+    QPushButton* m_cmdOpen = nullptr;
+    OfferFrame* m_offerFrame = nullptr;
+};

@@ -1,11 +1,12 @@
+#include "assets/NakshatraPictures.h"
+#include "shell/Application.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Ondara v1.90"));
-    window.show();
-    return app.exec();
+    QApplication::setApplicationName(QStringLiteral("Ondara"));
+    QApplication::setWindowIcon(programIcon());
+    return runOndara(app);
 }

@@ -1,0 +1,389 @@
+#include "knowledge/window/FrmResult.h"
+
+#include "assets/NakshatraPictures.h"
+#include "knowledge/NakshatraProfile.h"
+#include "shell/base/LinkLabel.h"
+#include "shell/base/OfferFrame.h"
+#include "shell/base/PageOpeners.h"
+#include "shell/base/ProgramTexts.h"
+#include "shell/base/WebAddresses.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+namespace {
+
+// Where a box sits: outside the tab control, or on one of its tabs.
+constexpr int outsideTabs = -1;
+
+struct BoxDefinition
+{
+    const char* objectName;
+    QString NakshatraProfile::*field;
+    const char* label;
+    const char* toolTip;
+    int place; // outsideTabs or a tab index
+    int row; // top to bottom within its place
+    bool prose; // multi-line with a vertical scroll bar
+};
+
+// The 21 boxes in the order the load fills them. Labels and tooltips are the program's texts, kept exactly.
+// clang-format off
+constexpr std::array<BoxDefinition, 21> boxes {{
+    {"txtRullingDeva", &NakshatraProfile::rulingDeva, "Name of Ruling Deva /Demi God", "This signifies the demigods who bless or curse the native born under this nakshatra.", 0, 1, false},
+    {"txtPurposeOfTheDeva", &NakshatraProfile::purposeOfTheDeva, "Purpose of the Deva", "This signifies the importance of the demigod ruling this nakshatra.", 0, 2, false},
+    {"txtRullingPlanet", &NakshatraProfile::rulingPlanet, "Ruling Planet ", "This signifies the planet that has a powerful effect on this nakshatra.", outsideTabs, 1, false},
+    {"txtAnimalSymbol", &NakshatraProfile::animalSymbol, "Animal Symbol", "This signifies the animal that the nakshatra is associated with.", outsideTabs, 3, false},
+    {"txtSymbol", &NakshatraProfile::symbol, "Symbol", "This defines the symbol of the nakshatra.", outsideTabs, 2, false},
+    {"txtAstronomicalName", &NakshatraProfile::astronomicalName, "Astronomical Name", "This is the equivalent English constellation name.", outsideTabs, 0, false},
+    {"txtElement", &NakshatraProfile::element, "Element / Tatthwa", "This means \"things\" and it describes the essential constitution of all things.", 0, 3, false},
+    {"txtPartOfBody", &NakshatraProfile::partOfBody, "Part of Body", "This shows the part of the body that a particular nakshatra governs.", 0, 4, false},
+    {"txtNature", &NakshatraProfile::nature, "Nature of Nakshatra", "Each Nakshatra is also governed by a nature, which essentially describes temperament.", 0, 0, false},
+    {"txtGender", &NakshatraProfile::gender, "Gender", "The male nakshatra is more dynamic while the female nakshatra is a passive one.", 0, 7, false},
+    {"txtPurposeInLife", &NakshatraProfile::purposeInLife, "Purpose in Life", "The nakshatras are classified on basis of primary motivation into Kama (sensual desires), Artha (material desires), Dharma (spiritual principles), Moksha (liberation from birth and death).", 0, 8, false},
+    {"txtDosha", &NakshatraProfile::dosha, "Dosha", "This decribes the three doshas that explain our physical reality: Vata (Air and Space); Pita (Fire and Water); Kapha (Water and Earth).", 0, 5, false},
+    {"txtTemperaments", &NakshatraProfile::temperaments, "Temperaments", "The Gana - The species that determines that Nakshatra's nature: Deva (Godly); Manushya (Manlike) and Rakshasa (Demonlike).", 0, 9, false},
+    {"txtBestDirection", &NakshatraProfile::bestDirection, "Best Direction", "This signifies the lucky directions for people born under this nakshatra.", 0, 10, false},
+    {"txtLuckyGemstone", &NakshatraProfile::luckyGemstone, "Lucky Gemstone", "This signifies the lucky gemstones for people born under this nakshatra.", 0, 6, false},
+    {"txtGeneralAndPhysicalFeatures", &NakshatraProfile::generalAndPhysicalFeatures, "General And Physical Features", "This describes the physical stature of a person born under this nakshatra.", 1, 0, true},
+    {"txtPositiveHumanTraits", &NakshatraProfile::positiveHumanTraits, "Positive Human Traits", "This signifies the good qualities of human nature.", 2, 0, true},
+    {"txtNegativeHumanTraits", &NakshatraProfile::negativeHumanTraits, "Negative Human Traits", "This signifies the bad qualities of human nature.", 3, 0, true},
+    {"txtBestCareerOptions", &NakshatraProfile::bestCareerOptions, "Best Career Options", "This shows the best-suited careers.", 4, 0, true},
+    {"txtDomesticLife", &NakshatraProfile::domesticLife, "Domestic Life", "This signifies the kind of domestic life a person will lead. ", 4, 1, true},
+    {"txtHealth", &NakshatraProfile::health, "Health", "This includes all health concerns for a born under this Nakshatra.", 4, 2, true},
+}};
+// clang-format on
+
+constexpr std::array<const char*, 6> tabCaptions {"More about Nakshatra Name",      "General And Physical Features",
+                                                  "Positive Human Traits",          "Negative Human Traits",
+                                                  "Career And Health And Domestic", "About Software"};
+constexpr int aboutTab = 5;
+// Tab 0 holds eleven short boxes: the first six in the left column, the rest in the right one.
+constexpr int rowsInFirstColumn = 6;
+
+// Attributes come in Verdana 8.25 pt; where it is missing Qt picks the nearest font.
+QFont boxFont()
+{
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+QWidget* makeBox(const BoxDefinition& definition)
+{
+    QWidget* box = nullptr;
+    if (definition.prose) {
+        auto* edit = new QPlainTextEdit;
+        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        edit->setReadOnly(true);
+        edit->setTabChangesFocus(true);
+        box = edit;
+    } else {
+        auto* edit = new QLineEdit;
+        edit->setReadOnly(true);
+        edit->setMinimumWidth(180);
+        box = edit;
+    }
+    box->setObjectName(QString::fromLatin1(definition.objectName));
+    box->setFont(boxFont());
+    return box;
+}
+
+QLabel* makeLabel(const BoxDefinition& definition, QWidget* buddy)
+{
+    auto* label = new QLabel(QString::fromUtf8(definition.label));
+    label->setToolTip(QString::fromUtf8(definition.toolTip));
+    label->setBuddy(buddy);
+    return label;
+}
+
+void showText(QWidget* box, const QString& text)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(box)) {
+        line->setText(text);
+        line->setCursorPosition(0); // long values show their beginning
+    } else if (auto* prose = qobject_cast<QPlainTextEdit*>(box)) {
+        prose->setPlainText(text);
+    }
+}
+
+LinkLabel* makeLink(const char* objectName, const QString& caption)
+{
+    auto* link = new LinkLabel;
+    link->setObjectName(QString::fromLatin1(objectName));
+    link->setStoredCaption(caption);
+    return link;
+}
+
+QAction* addSeparator(QMenu* menu, const char* objectName)
+{
+    QAction* separator = menu->addSeparator();
+    separator->setObjectName(QString::fromLatin1(objectName));
+    return separator;
+}
+
+QAction* addItem(QMenu* menu, const char* objectName, const char* caption)
+{
+    QAction* action = menu->addAction(QString::fromLatin1(caption));
+    action->setObjectName(QString::fromLatin1(objectName));
+    return action;
+}
+
+} // namespace
+
+FrmResult::FrmResult(QWidget* parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmResult"));
+    setWindowTitle(QString::fromLatin1(ProgramTexts::caption));
+    setWindowIcon(programIcon());
+
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    m_offerFrame = new OfferFrame(QStringLiteral("lblCobrand1"));
+    layout->addWidget(m_offerFrame);
+    layout->addWidget(buildTopRow());
+    layout->addWidget(buildTabs(), 1);
+    layout->addWidget(buildBottomRow());
+    setCentralWidget(central);
+    buildMenus();
+    setTabOrderByPlace();
+
+    Form_Load();
+}
+
+void FrmResult::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    connect(addItem(file, "mnuBack", "&Back"), &QAction::triggered, this, &FrmResult::cmdBack_Click);
+    addSeparator(file, "mnuFile1");
+    connect(addItem(file, "mnuSave", "&Save"), &QAction::triggered, this, &FrmResult::cmdSave_Click);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    connect(addItem(help, "mnuOnline", "&Online Help"), &QAction::triggered, this, [] { OpenHelpPage(); });
+    connect(addItem(help, "mnuVisit", "&Visit Us Online"), &QAction::triggered, this, [] { OpenHomePage(); });
+    addSeparator(help, "mnuHelp1");
+    connect(addItem(help, "mnuUpdate", "Check for Software &Update"), &QAction::triggered, this,
+            [] { OpenUpdatePage(); });
+    addSeparator(help, "mnuHelp2");
+    connect(addItem(help, "mnuAbout", "&About Software"), &QAction::triggered, this, &FrmResult::mnuAbout_Click);
+
+    // Part of the design but never offered: it stays greyed out.
+    QAction* makeMoney = menuBar()->addAction(QStringLiteral("Make Money &Online"));
+    makeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
+    makeMoney->setEnabled(false);
+    connect(makeMoney, &QAction::triggered, this, [] { OpenFullBrandPage(); });
+}
+
+QWidget* FrmResult::buildTopRow()
+{
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto* star = new QVBoxLayout;
+    m_lblNakshatra = new QLabel(QStringLiteral("Nakshatra"));
+    m_lblNakshatra->setObjectName(QStringLiteral("lblNakshatra"));
+    m_lblNakshatra->setAlignment(Qt::AlignCenter);
+    QFont nameFont = m_lblNakshatra->font();
+    nameFont.setBold(true);
+    nameFont.setPointSizeF(nameFont.pointSizeF() * 1.4);
+    m_lblNakshatra->setFont(nameFont);
+    m_picNakshatra = new QLabel;
+    m_picNakshatra->setObjectName(QStringLiteral("picNakshatra"));
+    m_picNakshatra->setFixedSize(79, 128);
+    m_picNakshatra->setFrameShape(QFrame::Box);
+    m_picNakshatra->setPixmap(NakshatraPictureSet::firstPicture());
+    star->addWidget(m_lblNakshatra);
+    star->addWidget(m_picNakshatra, 0, Qt::AlignHCenter);
+    star->addStretch();
+    layout->addLayout(star);
+
+    auto* grid = new QGridLayout;
+    for (const BoxDefinition& definition : boxes) {
+        if (definition.place == outsideTabs) {
+            QWidget* box = makeBox(definition);
+            grid->addWidget(makeLabel(definition, box), definition.row, 0);
+            grid->addWidget(box, definition.row, 1);
+        }
+    }
+    grid->setRowStretch(grid->rowCount(), 1);
+    layout->addLayout(grid, 1);
+    return row;
+}
+
+QWidget* FrmResult::buildTabs()
+{
+    m_tabs = new QTabWidget;
+    m_tabs->setObjectName(QStringLiteral("SST"));
+    for (int tab = 0; tab < aboutTab; ++tab) {
+        auto* page = new QWidget;
+        auto* grid = new QGridLayout(page);
+        for (const BoxDefinition& definition : boxes) {
+            if (definition.place != tab) {
+                continue;
+            }
+            QWidget* box = makeBox(definition);
+            QLabel* label = makeLabel(definition, box);
+            if (definition.prose) {
+                grid->addWidget(label, 2 * definition.row, 0);
+                grid->addWidget(box, 2 * definition.row + 1, 0);
+                grid->setRowStretch(2 * definition.row + 1, 1);
+            } else {
+                const int column = definition.row < rowsInFirstColumn ? 0 : 2;
+                const int row = definition.row % rowsInFirstColumn;
+                grid->addWidget(label, row, column);
+                grid->addWidget(box, row, column + 1);
+            }
+        }
+        if (tab == 0) {
+            grid->setColumnStretch(1, 1);
+            grid->setColumnStretch(3, 1);
+            grid->setRowStretch(rowsInFirstColumn, 1);
+        }
+        m_tabs->addTab(page, QString::fromLatin1(tabCaptions[tab]));
+    }
+    m_tabs->addTab(buildAboutTab(), QString::fromLatin1(tabCaptions[aboutTab]));
+    return m_tabs;
+}
+
+QWidget* FrmResult::buildAboutTab()
+{
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+
+    auto* name = new QLabel(QStringLiteral("Ondara"));
+    QFont nameFont = name->font();
+    nameFont.setBold(true);
+    nameFont.setPointSizeF(nameFont.pointSizeF() * 1.6);
+    name->setFont(nameFont);
+    layout->addWidget(name);
+
+    auto* description = new QLabel(QStringLiteral(
+        "Ondara finds your birth star, the nakshatra in which the Moon stood at the moment of your birth, by the "
+        "rules of Vedic astrology. From your date, time and place of birth it works out the Moon's position, "
+        "corrects it to the sidereal zodiac and names the one of the 27 nakshatras that holds it. The reading "
+        "describes the nakshatra's ruling planet and deva, its symbol and element, and the nature, traits, career, "
+        "domestic life and health of people born under it. Use Save to print the reading or to keep the birth "
+        "details for later."));
+    description->setWordWrap(true);
+    layout->addWidget(description);
+
+    auto* offer = new QLabel(QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+                                            "money online. Get this software fully branded for your website."));
+    offer->setWordWrap(true);
+    layout->addWidget(offer);
+    LinkLabel* coBrand = makeLink("lblCoBrand", QStringLiteral("Click here for more details."));
+    connect(coBrand, &LinkLabel::clicked, this, [] { OpenFullBrandPage(); });
+    layout->addWidget(coBrand);
+
+    LinkLabel* homePage = makeLink("lblHomePage",
+                                   QStringLiteral("Visit us at %1 for more free software and friendly discussions.")
+                                       .arg(QString::fromLatin1(WebAddresses::siteName)));
+    connect(homePage, &LinkLabel::clicked, this, [] { OpenHomePage(); });
+    layout->addWidget(homePage);
+    layout->addStretch();
+    return page;
+}
+
+QWidget* FrmResult::buildBottomRow()
+{
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto* frame = new QGroupBox(QString::fromLatin1(WebAddresses::siteName));
+    frame->setObjectName(QStringLiteral("Frame3"));
+    auto* frameLayout = new QVBoxLayout(frame);
+    LinkLabel* board = makeLink("Label61",
+                                QStringLiteral("Our discussion board is the friendliest place on the web to talk about "
+                                               "astrology. Come and join in at %1!")
+                                    .arg(QString::fromLatin1(WebAddresses::siteName)));
+    connect(board, &LinkLabel::clicked, this, [] { OpenHomePage(); });
+    frameLayout->addWidget(board);
+    layout->addWidget(frame, 1);
+
+    auto* back = new QPushButton(QStringLiteral("&Back"));
+    back->setObjectName(QStringLiteral("cmdBack"));
+    connect(back, &QPushButton::clicked, this, &FrmResult::cmdBack_Click);
+    auto* save = new QPushButton(QStringLiteral("&Save"));
+    save->setObjectName(QStringLiteral("cmdSave"));
+    connect(save, &QPushButton::clicked, this, &FrmResult::cmdSave_Click);
+    layout->addWidget(back, 0, Qt::AlignBottom);
+    layout->addWidget(save, 0, Qt::AlignBottom);
+    return row;
+}
+
+// Tab walks the boxes as they are laid out (the four top boxes, the tab strip, then each tab top to bottom, left
+// column first), not in the order the load fills them.
+void FrmResult::setTabOrderByPlace()
+{
+    std::array<const BoxDefinition*, boxes.size()> ordered {};
+    std::ranges::transform(boxes, ordered.begin(), [](const BoxDefinition& definition) { return &definition; });
+    std::ranges::sort(ordered, {},
+                      [](const BoxDefinition* definition) { return std::pair(definition->place, definition->row); });
+    QList<QWidget*> chain;
+    for (const BoxDefinition* definition : ordered) {
+        if (definition->place != outsideTabs && !chain.contains(m_tabs)) {
+            chain.append(m_tabs);
+        }
+        chain.append(findChild<QWidget*>(QString::fromLatin1(definition->objectName)));
+    }
+    for (qsizetype i = 1; i < chain.size(); ++i) {
+        setTabOrder(chain[i - 1], chain[i]);
+    }
+}
+
+void FrmResult::Form_Load()
+{
+    m_tabs->setCurrentIndex(0);
+    const QString& name = currentProfile.nakshatraName;
+    m_lblNakshatra->setText(name);
+    m_tabs->setTabText(0, QStringLiteral("More About ") + name + QStringLiteral(" Nakshatra"));
+    for (const BoxDefinition& definition : boxes) {
+        showText(findChild<QWidget*>(QString::fromLatin1(definition.objectName)), currentProfile.*definition.field);
+    }
+    // A name without a picture keeps the first picture of the set.
+    if (const std::optional<QPixmap> picture = NakshatraPictureSet::find(name)) {
+        m_picNakshatra->setPixmap(*picture);
+    }
+}
+
+void FrmResult::cmdBack_Click()
+{
+    emit backRequested();
+}
+
+void FrmResult::cmdSave_Click()
+{
+    emit saveRequested();
+}
+
+void FrmResult::mnuAbout_Click()
+{
+    m_tabs->setCurrentIndex(aboutTab);
+}
+
+void FrmResult::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    emit closed();
+}

@@ -1,0 +1,22 @@
+#include "shell/CoBrand.h"
+
+#include "shell/base/Clock.h"
+#include "shell/base/OfferFrame.h"
+
+#include <algorithm>
+
+qint16 intCoBrandRandomNumber = 0;
+
+void CoBrand_Randomize(OfferFrame* frame)
+{
+    const int drawn = static_cast<int>(Clock::instance().random() * 6) + 1;
+    intCoBrandRandomNumber = static_cast<qint16>(std::clamp(drawn, 1, 6));
+    if (frame == nullptr) {
+        return;
+    }
+    if (intCoBrandRandomNumber % 2 == 1) {
+        frame->bringCoBrandToFront();
+    } else {
+        frame->bringFullBrandToFront();
+    }
+}

@@ -1,0 +1,158 @@
+#include "shell/WindowSwitcher.h"
+
+#include "entry/FrmMain.h"
+#include "knowledge/window/FrmResult.h"
+#include "report/FrmSave.h"
+#include "shell/FrmAbout.h"
+#include "shell/FrmExitScreen.h"
+
+#include <QCoreApplication>
+
+WindowSwitcher::WindowSwitcher(QObject* parent)
+    : QObject(parent)
+    , m_end([] { QCoreApplication::exit(0); })
+{
+}
+
+WindowSwitcher::~WindowSwitcher()
+{
+    m_ending = true; // closing handlers must not bring up the exit screen now
+    for (const QPointer<QWidget>& window : std::as_const(m_loaded)) {
+        delete window.data();
+    }
+}
+
+FrmMain* WindowSwitcher::showEntryWindow()
+{
+    m_entry = new FrmMain;
+    m_entry->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_entry, &FrmMain::readingComputed, this, &WindowSwitcher::openResultInPlaceOfEntry);
+    connect(m_entry, &FrmMain::aboutRequested, this, &WindowSwitcher::openAboutBox);
+    // Opening a saved reading switches windows inside its command; the exit screen is hidden once more at its end.
+    connect(m_entry, &FrmMain::savedReadingOpened, this, &WindowSwitcher::hideExitScreen);
+    connect(m_entry, &FrmMain::closed, this, &WindowSwitcher::mainWindowClosed);
+    remember(m_entry);
+    m_entry->show();
+    return m_entry;
+}
+
+FrmResult* WindowSwitcher::showResultWindow()
+{
+    m_result = new FrmResult;
+    m_result->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_result, &FrmResult::backRequested, this, &WindowSwitcher::openEntryInPlaceOfResult);
+    connect(m_result, &FrmResult::saveRequested, this, &WindowSwitcher::openReportWindow);
+    connect(m_result, &FrmResult::closed, this, &WindowSwitcher::mainWindowClosed);
+    remember(m_result);
+    m_result->show();
+    return m_result;
+}
+
+FrmMain* WindowSwitcher::entryWindow() const
+{
+    return m_entry;
+}
+
+FrmResult* WindowSwitcher::resultWindow() const
+{
+    return m_result;
+}
+
+FrmExitScreen* WindowSwitcher::exitScreen() const
+{
+    return m_exitScreen;
+}
+
+void WindowSwitcher::showExitScreen()
+{
+    FrmExitScreen* exitScreen = loadExitScreen();
+    exitScreen->show();
+    exitScreen->raise();
+}
+
+void WindowSwitcher::hideExitScreen()
+{
+    if (m_exitScreen) {
+        m_exitScreen->hide();
+    }
+}
+
+void WindowSwitcher::CloseAllAndEnd()
+{
+    if (m_ending) {
+        return;
+    }
+    m_ending = true;
+    const QList<QPointer<QWidget>> loaded = m_loaded;
+    for (const QPointer<QWidget>& window : loaded) {
+        if (window) {
+            window->close();
+        }
+    }
+    m_end();
+}
+
+// Show the other main window, close this one, keep the exit screen out of sight.
+template <typename Show>
+void WindowSwitcher::switchFrom(QWidget* current, Show showTarget)
+{
+    showTarget();
+    m_switching = true;
+    if (current != nullptr) {
+        current->close();
+    }
+    m_switching = false;
+    hideExitScreen();
+}
+
+void WindowSwitcher::openResultInPlaceOfEntry()
+{
+    switchFrom(m_entry, [this] { showResultWindow(); });
+}
+
+void WindowSwitcher::openEntryInPlaceOfResult()
+{
+    switchFrom(m_result, [this] { showEntryWindow(); });
+}
+
+void WindowSwitcher::openReportWindow()
+{
+    FrmSave report(m_result);
+    report.exec();
+}
+
+void WindowSwitcher::openAboutBox()
+{
+    FrmAbout about(m_entry);
+    about.exec();
+}
+
+// Every close of a main window loads the exit screen, which fixes its message for the run; only a close that is not
+// part of a switch shows it (showing it there would only flash it before the switch hides it again).
+void WindowSwitcher::mainWindowClosed()
+{
+    if (m_ending) {
+        return;
+    }
+    loadExitScreen();
+    if (!m_switching) {
+        showExitScreen();
+    }
+}
+
+FrmExitScreen* WindowSwitcher::loadExitScreen()
+{
+    if (!m_exitScreen) {
+        m_exitScreen = new FrmExitScreen;
+        m_exitScreen->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_exitScreen, &FrmExitScreen::endRequested, this, &WindowSwitcher::CloseAllAndEnd);
+        remember(m_exitScreen);
+    }
+    return m_exitScreen;
+}
+
+void WindowSwitcher::remember(QWidget* window)
+{
+    m_loaded.removeAll(QPointer<QWidget>());
+    m_loaded.append(window);
+}

@@ -16,6 +16,7 @@
 #include "shell/base/WebAddresses.h"
 
 #include <QHBoxLayout>
+#include <QLayout>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QTextEdit>
@@ -104,6 +105,9 @@ void FrmSave::buildWindow()
     layout->addWidget(m_RTB, 1);
     layout->addLayout(commands);
     layout->addWidget(m_offers);
+    // The offer text would otherwise touch the frame's border.
+    m_offers->layout()->setContentsMargins(6, 4, 6, 4);
+    resize(700, 640);
 
     setTabOrder(m_RTB, m_cmdSave);
     setTabOrder(m_cmdSave, m_cmdPrint);

@@ -12,7 +12,9 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextEdit>
 
 #include <memory>
@@ -310,10 +312,14 @@ void FrmSaveTest::labelsOpenTheirPages()
 
 void FrmSaveTest::addressTypedIntoTheReportOpensOnPress()
 {
+    // At the end of the report, so the view has scrolled.
     auto* view = control<QTextEdit>("RTB");
-    view->moveCursor(QTextCursor::Start);
+    view->moveCursor(QTextCursor::End);
     QTest::keyClicks(view, QStringLiteral("See www.example.com "));
-    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, pointOnCharacter(view, 8));
+    view->ensureCursorVisible();
+    QVERIFY(view->verticalScrollBar()->value() > 0);
+    const int linkStart = view->document()->lastBlock().position() + 4;
+    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, pointOnCharacter(view, linkStart + 4));
     QCOMPARE(m_seams->urls.openedStrings(), QStringList {QStringLiteral("http://www.example.com")});
 }
 

@@ -13,9 +13,13 @@
 
 namespace {
 
-// The middle of the character at `index` of the view's first line, in viewport coordinates.
+// The middle of the character at `index` of the view's first line, in viewport coordinates; for -1, a point on
+// that line far right of its end.
 QPoint pointOnCharacter(QTextEdit& view, int index)
 {
+    if (index < 0) {
+        return QPoint(view.viewport()->width() - 10, view.cursorRect(QTextCursor(view.document())).center().y());
+    }
     QTextCursor cursor(view.document());
     cursor.setPosition(index);
     const QRect before = view.cursorRect(cursor);
@@ -154,6 +158,8 @@ void ReportLinksTest::pressOnTheView_data()
     QTest::newRow("left on the middle") << text << 12 << Qt::LeftButton << site;
     QTest::newRow("left on the first character") << text << 6 << Qt::LeftButton << site;
     QTest::newRow("left on the last character") << text << 20 << Qt::LeftButton << site;
+    QTest::newRow("left right of a line that ends in a link")
+        << QStringLiteral("Visit www.example.com") << -1 << Qt::LeftButton << QStringList {};
     QTest::newRow("left on the blank after") << text << 21 << Qt::LeftButton << QStringList {};
     QTest::newRow("left on a plain word") << text << 23 << Qt::LeftButton << QStringList {};
     QTest::newRow("right") << text << 12 << Qt::RightButton << QStringList {};

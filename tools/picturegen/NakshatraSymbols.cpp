@@ -87,11 +87,11 @@ void paintYoni(QPainter& p)
 void paintRazor(QPainter& p)
 {
     p.save();
-    p.translate(0, -10);
+    p.translate(2, -2);
     p.rotate(-18);
-    p.translate(14, -10);
+    p.translate(10, -10);
     QPainterPath handle;
-    handle.addRoundedRect(QRectF(-6, -8, 96, 16), 8, 8);
+    handle.addRoundedRect(QRectF(-6, -8, 82, 16), 8, 8);
     QTransform tilt;
     tilt.translate(4, -4);
     tilt.rotate(36);
@@ -99,17 +99,17 @@ void paintRazor(QPainter& p)
 
     QPainterPath blade;
     blade.moveTo(14, -12);
-    blade.lineTo(-92, -18); // straight spine, running on into the shank
-    blade.quadTo(-100, -18, -99, -6);
-    blade.quadTo(-98, 8, -94, 16); // square toe
+    blade.lineTo(-84, -18); // straight spine, running on into the shank
+    blade.quadTo(-92, -18, -91, -6);
+    blade.quadTo(-90, 8, -86, 16); // square toe
     blade.lineTo(-36, 12); // cutting edge
     blade.quadTo(-28, 12, -26, 4); // heel, where the edge stops
     blade.lineTo(6, 4); // shank
     blade.quadTo(18, 4, 14, -12);
     blade.closeSubpath();
     fillOutlined(p, blade, QColor(steel));
-    strokeDetail(p, linePath({{-90, -10}, {-10, -6}}), QColor(steelDark)); // the thick back
-    strokeDetail(p, linePath({{-90, 7}, {-38, 5}}), QColor(white)); // the honed bevel
+    strokeDetail(p, linePath({{-82, -10}, {-10, -6}}), QColor(steelDark)); // the thick back
+    strokeDetail(p, linePath({{-82, 7}, {-38, 5}}), QColor(white)); // the honed bevel
     spot(p, QPointF(4, -4), 4.5, QColor(ink)); // pivot pin
     p.restore();
 }
@@ -302,11 +302,10 @@ void paintSerpent(QPainter& p)
     spot(p, QPointF(8, -62), 4, QColor(ink));
     QPainterPath tongue;
     tongue.moveTo(0, -84);
-    tongue.lineTo(0, -94);
-    tongue.moveTo(0, -94);
-    tongue.lineTo(-5, -99);
-    tongue.moveTo(0, -94);
-    tongue.lineTo(5, -99);
+    tongue.lineTo(0, -90);
+    tongue.lineTo(-4, -94);
+    tongue.moveTo(0, -90);
+    tongue.lineTo(4, -94);
     strokeDetail(p, tongue, QColor(red));
 }
 

@@ -1,13 +1,22 @@
 #include "shell/base/MessageBoxes.h"
 
+#include <QRegularExpression>
+
 namespace {
+
+// Some of the program's texts part their lines with a carriage return alone, which a Qt label would run together.
+QString shownText(QString text)
+{
+    static const QRegularExpression loneCarriageReturn(QStringLiteral("\\r(?!\\n)"));
+    return text.replace(loneCarriageReturn, QStringLiteral("\n"));
+}
 
 class RealMessageBoxes : public MessageBoxes
 {
 public:
     QMessageBox::StandardButton ask(QWidget* parent, const MessageRequest& request) override
     {
-        QMessageBox box(request.icon, request.title, request.text, request.buttons, parent);
+        QMessageBox box(request.icon, request.title, shownText(request.text), request.buttons, parent);
         return static_cast<QMessageBox::StandardButton>(box.exec());
     }
 };

@@ -1,0 +1,458 @@
+#include "knowledge/window/FrmResult.h"
+
+#include "assets/NakshatraPictures.h"
+#include "knowledge/NakshatraProfile.h"
+#include "shell/base/LinkLabel.h"
+#include "shell/base/OfferFrame.h"
+#include "shell/base/WebAddresses.h"
+#include "tests/support/TestSeams.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBlock>
+
+#include <memory>
+
+namespace {
+
+struct ShownField
+{
+    const char* objectName;
+    QString NakshatraProfile::*field;
+};
+
+// Which box shows which attribute of the reading.
+const ShownField shownFields[] = {
+    {"txtAstronomicalName", &NakshatraProfile::astronomicalName},
+    {"txtRullingPlanet", &NakshatraProfile::rulingPlanet},
+    {"txtSymbol", &NakshatraProfile::symbol},
+    {"txtAnimalSymbol", &NakshatraProfile::animalSymbol},
+    {"txtNature", &NakshatraProfile::nature},
+    {"txtRullingDeva", &NakshatraProfile::rulingDeva},
+    {"txtPurposeOfTheDeva", &NakshatraProfile::purposeOfTheDeva},
+    {"txtElement", &NakshatraProfile::element},
+    {"txtPartOfBody", &NakshatraProfile::partOfBody},
+    {"txtDosha", &NakshatraProfile::dosha},
+    {"txtLuckyGemstone", &NakshatraProfile::luckyGemstone},
+    {"txtGender", &NakshatraProfile::gender},
+    {"txtPurposeInLife", &NakshatraProfile::purposeInLife},
+    {"txtTemperaments", &NakshatraProfile::temperaments},
+    {"txtBestDirection", &NakshatraProfile::bestDirection},
+    {"txtGeneralAndPhysicalFeatures", &NakshatraProfile::generalAndPhysicalFeatures},
+    {"txtPositiveHumanTraits", &NakshatraProfile::positiveHumanTraits},
+    {"txtNegativeHumanTraits", &NakshatraProfile::negativeHumanTraits},
+    {"txtBestCareerOptions", &NakshatraProfile::bestCareerOptions},
+    {"txtDomesticLife", &NakshatraProfile::domesticLife},
+    {"txtHealth", &NakshatraProfile::health},
+};
+
+QString boxText(const QWidget* box)
+{
+    if (const auto* line = qobject_cast<const QLineEdit*>(box)) {
+        return line->text();
+    }
+    return qobject_cast<const QPlainTextEdit*>(box)->toPlainText();
+}
+
+void loadReading(const QString& name)
+{
+    currentProfile = NakshatraProfile();
+    currentProfile.nakshatraName = name;
+    findNakshatraProfile(name);
+}
+
+QImage shownPicture(const FrmResult& window)
+{
+    return window.findChild<QLabel*>(QStringLiteral("picNakshatra"))->pixmap().toImage();
+}
+
+} // namespace
+
+class FrmResultTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void loadShowsTheReading_data();
+    void loadShowsTheReading();
+    void showsThePictureOfItsKey_data();
+    void showsThePictureOfItsKey();
+    void nameWithoutPictureKeepsTheFirstPicture();
+    void emptyProfileShowsEmptyBoxes();
+    void readsTheProfileOnlyAtLoad();
+    void tabZeroIsInFrontAfterEveryOpening();
+    void vishakhaTraitsShowTwoParagraphsWithinScrollReach();
+    void boxesAreReadOnlyInVerdana();
+    void labelsNameTheirBoxes_data();
+    void labelsNameTheirBoxes();
+    void menuBarHoldsFileHelpAndAGreyedOffer();
+    void helpMenuOpensPages_data();
+    void helpMenuOpensPages();
+    void aboutSoftwareOnlySelectsItsTab();
+    void linkLabelsOpenPages_data();
+    void linkLabelsOpenPages();
+    void backAndSaveAreAskedOfTheShell_data();
+    void backAndSaveAreAskedOfTheShell();
+    void closingSaysSo();
+
+private:
+    std::unique_ptr<TestSeams> m_seams;
+};
+
+void FrmResultTest::init()
+{
+    m_seams = std::make_unique<TestSeams>();
+}
+
+void FrmResultTest::cleanup()
+{
+    QVERIFY(!m_seams->messages.missingAnswer);
+    m_seams.reset();
+    currentProfile = NakshatraProfile();
+}
+
+void FrmResultTest::loadShowsTheReading_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("first row") << QStringLiteral("Ashwini");
+    QTest::newRow("two-word name") << QStringLiteral("Uttara Bhadrapada");
+    QTest::newRow("last row") << QStringLiteral("Revati");
+}
+
+void FrmResultTest::loadShowsTheReading()
+{
+    QFETCH(QString, name);
+    loadReading(name);
+    const NakshatraProfile expected = currentProfile;
+    QVERIFY(!expected.rulingDeva.isEmpty());
+
+    FrmResult window;
+    QCOMPARE(window.objectName(), QStringLiteral("frmResult"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Ondara v1.90"));
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblNakshatra"))->text(), name);
+    auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("SST"));
+    QCOMPARE(tabs->tabText(0), QStringLiteral("More About %1 Nakshatra").arg(name));
+    for (const ShownField& shown : shownFields) {
+        const auto* box = window.findChild<QWidget*>(QString::fromLatin1(shown.objectName));
+        QVERIFY2(box != nullptr, shown.objectName);
+        QCOMPARE(boxText(box), expected.*shown.field);
+    }
+}
+
+void FrmResultTest::showsThePictureOfItsKey_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("isTheFirstPicture");
+    QTest::newRow("Revati, the 27th star") << QStringLiteral("Revati") << false;
+    QTest::newRow("Anuradha, first of the set") << QStringLiteral("Anuradha") << true;
+    QTest::newRow("Vishakha, last of the set") << QStringLiteral("Vishakha") << false;
+}
+
+void FrmResultTest::showsThePictureOfItsKey()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, isTheFirstPicture);
+    loadReading(name);
+    FrmResult window;
+    const QImage shown = shownPicture(window);
+    QCOMPARE(shown, NakshatraPictureSet::find(name)->toImage());
+    QCOMPARE(shown == NakshatraPictureSet::firstPicture().toImage(), isTheFirstPicture);
+}
+
+void FrmResultTest::nameWithoutPictureKeepsTheFirstPicture()
+{
+    loadReading(QStringLiteral("revati")); // keys compare case-sensitively
+    FrmResult window;
+    QCOMPARE(shownPicture(window), NakshatraPictureSet::firstPicture().toImage());
+    QCOMPARE(m_seams->messages.shown.size(), 0);
+}
+
+void FrmResultTest::emptyProfileShowsEmptyBoxes()
+{
+    currentProfile = NakshatraProfile();
+    FrmResult window;
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblNakshatra"))->text(), QString());
+    QCOMPARE(window.findChild<QTabWidget*>(QStringLiteral("SST"))->tabText(0), QStringLiteral("More About  Nakshatra"));
+    for (const ShownField& shown : shownFields) {
+        QVERIFY2(boxText(window.findChild<QWidget*>(QString::fromLatin1(shown.objectName))).isEmpty(),
+                 shown.objectName);
+    }
+    QCOMPARE(shownPicture(window), NakshatraPictureSet::firstPicture().toImage());
+}
+
+void FrmResultTest::readsTheProfileOnlyAtLoad()
+{
+    loadReading(QStringLiteral("Revati"));
+    FrmResult window;
+    loadReading(QStringLiteral("Ashwini"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblNakshatra"))->text(), QStringLiteral("Revati"));
+    QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("txtSymbol"))->text(), QStringLiteral("A Fish"));
+}
+
+void FrmResultTest::tabZeroIsInFrontAfterEveryOpening()
+{
+    loadReading(QStringLiteral("Magha"));
+    for (const int leftOn : {3, 5, 1}) {
+        auto window = std::make_unique<FrmResult>();
+        auto* tabs = window->findChild<QTabWidget*>(QStringLiteral("SST"));
+        QCOMPARE(tabs->currentIndex(), 0);
+        window->show();
+        tabs->setCurrentIndex(leftOn);
+        window->close();
+    }
+}
+
+void FrmResultTest::vishakhaTraitsShowTwoParagraphsWithinScrollReach()
+{
+    loadReading(QStringLiteral("Vishakha"));
+    FrmResult window;
+    window.resize(800, 600);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.findChild<QTabWidget*>(QStringLiteral("SST"))->setCurrentIndex(2);
+    auto* box = window.findChild<QPlainTextEdit*>(QStringLiteral("txtPositiveHumanTraits"));
+    QTRY_VERIFY(box->isVisible());
+
+    const QTextDocument* document = box->document();
+    QCOMPARE(document->blockCount(), 3);
+    QVERIFY(!document->findBlockByNumber(0).text().isEmpty());
+    QCOMPARE(document->findBlockByNumber(1).text(), QString());
+    QVERIFY(!document->findBlockByNumber(2).text().isEmpty());
+
+    QScrollBar* bar = box->verticalScrollBar();
+    QVERIFY(bar->isVisible());
+    const QPoint bottomLeft(4, box->viewport()->height() - 4);
+    bar->setValue(bar->minimum());
+    QCOMPARE(box->cursorForPosition(QPoint(4, 4)).blockNumber(), 0);
+    bar->setValue(bar->maximum());
+    QCOMPARE(box->cursorForPosition(bottomLeft).blockNumber(), 2);
+}
+
+void FrmResultTest::boxesAreReadOnlyInVerdana()
+{
+    loadReading(QStringLiteral("Hasta"));
+    FrmResult window;
+    int prose = 0;
+    for (const ShownField& shown : shownFields) {
+        auto* box = window.findChild<QWidget*>(QString::fromLatin1(shown.objectName));
+        QCOMPARE(box->font().family(), QStringLiteral("Verdana"));
+        QCOMPARE(box->font().pointSizeF(), 8.25);
+        if (auto* line = qobject_cast<QLineEdit*>(box)) {
+            QVERIFY2(line->isReadOnly(), shown.objectName);
+            continue;
+        }
+        auto* multi = qobject_cast<QPlainTextEdit*>(box);
+        QVERIFY2(multi != nullptr, shown.objectName);
+        QVERIFY2(multi->isReadOnly(), shown.objectName);
+        QCOMPARE(multi->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        ++prose;
+    }
+    QCOMPARE(prose, 6);
+}
+
+void FrmResultTest::labelsNameTheirBoxes_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("toolTip");
+    const auto row = [](const char* box, const char* label, const char* toolTip) {
+        QTest::newRow(box) << QString::fromLatin1(box) << QString::fromLatin1(label) << QString::fromLatin1(toolTip);
+    };
+    row("txtAstronomicalName", "Astronomical Name", "This is the equivalent English constellation name.");
+    row("txtRullingPlanet", "Ruling Planet ",
+        "This signifies the planet that has a powerful effect on this nakshatra.");
+    row("txtSymbol", "Symbol", "This defines the symbol of the nakshatra.");
+    row("txtAnimalSymbol", "Animal Symbol", "This signifies the animal that the nakshatra is associated with.");
+    row("txtNature", "Nature of Nakshatra",
+        "Each Nakshatra is also governed by a nature, which essentially describes temperament.");
+    row("txtRullingDeva", "Name of Ruling Deva /Demi God",
+        "This signifies the demigods who bless or curse the native born under this nakshatra.");
+    row("txtPurposeOfTheDeva", "Purpose of the Deva",
+        "This signifies the importance of the demigod ruling this nakshatra.");
+    row("txtElement", "Element / Tatthwa",
+        "This means \"things\" and it describes the essential constitution of all things.");
+    row("txtPartOfBody", "Part of Body", "This shows the part of the body that a particular nakshatra governs.");
+    row("txtDosha", "Dosha",
+        "This decribes the three doshas that explain our physical reality: Vata (Air and Space); Pita (Fire and "
+        "Water); Kapha (Water and Earth).");
+    row("txtLuckyGemstone", "Lucky Gemstone",
+        "This signifies the lucky gemstones for people born under this nakshatra.");
+    row("txtGender", "Gender", "The male nakshatra is more dynamic while the female nakshatra is a passive one.");
+    row("txtPurposeInLife", "Purpose in Life",
+        "The nakshatras are classified on basis of primary motivation into Kama (sensual desires), Artha (material "
+        "desires), Dharma (spiritual principles), Moksha (liberation from birth and death).");
+    row("txtTemperaments", "Temperaments",
+        "The Gana - The species that determines that Nakshatra's nature: Deva (Godly); Manushya (Manlike) and "
+        "Rakshasa (Demonlike).");
+    row("txtBestDirection", "Best Direction",
+        "This signifies the lucky directions for people born under this nakshatra.");
+    row("txtGeneralAndPhysicalFeatures", "General And Physical Features",
+        "This describes the physical stature of a person born under this nakshatra.");
+    row("txtPositiveHumanTraits", "Positive Human Traits", "This signifies the good qualities of human nature.");
+    row("txtNegativeHumanTraits", "Negative Human Traits", "This signifies the bad qualities of human nature.");
+    row("txtBestCareerOptions", "Best Career Options", "This shows the best-suited careers.");
+    row("txtDomesticLife", "Domestic Life", "This signifies the kind of domestic life a person will lead. ");
+    row("txtHealth", "Health", "This includes all health concerns for a born under this Nakshatra.");
+}
+
+void FrmResultTest::labelsNameTheirBoxes()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, label);
+    QFETCH(QString, toolTip);
+    FrmResult window;
+    auto* shown = window.findChild<QWidget*>(box);
+    QVERIFY(shown != nullptr);
+    QLabel* found = nullptr;
+    for (QLabel* candidate : window.findChildren<QLabel*>()) {
+        if (candidate->buddy() == shown) {
+            QVERIFY2(found == nullptr, "one label per box");
+            found = candidate;
+        }
+    }
+    QVERIFY(found != nullptr);
+    QCOMPARE(found->text(), label);
+    QCOMPARE(found->toolTip(), toolTip);
+}
+
+void FrmResultTest::menuBarHoldsFileHelpAndAGreyedOffer()
+{
+    FrmResult window;
+    QStringList bar;
+    for (const QAction* action : window.menuBar()->actions()) {
+        bar.append(action->text());
+    }
+    QCOMPARE(bar, QStringList({"&File", "&Help", "Make Money &Online"}));
+    QVERIFY(!window.findChild<QAction*>(QStringLiteral("mnuMakeMoney"))->isEnabled());
+
+    QStringList file;
+    for (const QAction* action : window.findChild<QMenu*>(QStringLiteral("mnuFile"))->actions()) {
+        file.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    QCOMPARE(file, QStringList({"&Back", "-", "&Save"}));
+
+    QStringList help;
+    for (const QAction* action : window.findChild<QMenu*>(QStringLiteral("mnuHelp"))->actions()) {
+        help.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    QCOMPARE(
+        help,
+        QStringList({"&Online Help", "&Visit Us Online", "-", "Check for Software &Update", "-", "&About Software"}));
+}
+
+void FrmResultTest::helpMenuOpensPages_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("mnuOnline") << "mnuOnline" << QString::fromLatin1(WebAddresses::helpPage);
+    QTest::newRow("mnuVisit") << "mnuVisit" << QString::fromLatin1(WebAddresses::homePage);
+    QTest::newRow("mnuUpdate") << "mnuUpdate" << QString::fromLatin1(WebAddresses::updatePage);
+}
+
+void FrmResultTest::helpMenuOpensPages()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, page);
+    FrmResult window;
+    window.findChild<QAction*>(item)->trigger();
+    QCOMPARE(m_seams->urls.openedStrings(), QStringList {page});
+}
+
+void FrmResultTest::aboutSoftwareOnlySelectsItsTab()
+{
+    FrmResult window;
+    window.show();
+    const int windowsBefore = QApplication::topLevelWidgets().size();
+    window.findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+    auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("SST"));
+    QCOMPARE(tabs->currentIndex(), 5);
+    QCOMPARE(tabs->tabText(5), QStringLiteral("About Software"));
+    QCOMPARE(QApplication::topLevelWidgets().size(), windowsBefore);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+}
+
+void FrmResultTest::linkLabelsOpenPages_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("Label61") << "Label61" << 0 << QString::fromLatin1(WebAddresses::homePage);
+    QTest::newRow("lblHomePage") << "lblHomePage" << 5 << QString::fromLatin1(WebAddresses::homePage);
+    QTest::newRow("lblCoBrand") << "lblCoBrand" << 5 << QString::fromLatin1(WebAddresses::fullBrandPage);
+    QTest::newRow("lblCobrand1") << "lblCobrand1" << 0 << QString::fromLatin1(WebAddresses::coBrandPage);
+    QTest::newRow("lblFullBrand") << "lblFullBrand" << 0 << QString::fromLatin1(WebAddresses::fullBrandPage);
+}
+
+void FrmResultTest::linkLabelsOpenPages()
+{
+    QFETCH(QString, label);
+    QFETCH(int, tab);
+    QFETCH(QString, page);
+    FrmResult window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.findChild<QTabWidget*>(QStringLiteral("SST"))->setCurrentIndex(tab);
+    if (label == QLatin1String("lblCobrand1")) {
+        window.offerFrame()->bringCoBrandToFront();
+    }
+    auto* link = window.findChild<LinkLabel*>(label);
+    QVERIFY(link != nullptr);
+    QTRY_VERIFY(link->isVisible());
+    QTest::mouseClick(link, Qt::LeftButton);
+    QCOMPARE(m_seams->urls.openedStrings(), QStringList {page});
+}
+
+void FrmResultTest::backAndSaveAreAskedOfTheShell_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("back");
+    QTest::newRow("cmdBack") << "cmdBack" << true;
+    QTest::newRow("mnuBack") << "mnuBack" << true;
+    QTest::newRow("cmdSave") << "cmdSave" << false;
+    QTest::newRow("mnuSave") << "mnuSave" << false;
+}
+
+void FrmResultTest::backAndSaveAreAskedOfTheShell()
+{
+    QFETCH(QString, control);
+    QFETCH(bool, back);
+    FrmResult window;
+    window.show();
+    QSignalSpy backs(&window, &FrmResult::backRequested);
+    QSignalSpy saves(&window, &FrmResult::saveRequested);
+    if (auto* button = window.findChild<QPushButton*>(control)) {
+        QCOMPARE(button->text(), back ? QStringLiteral("&Back") : QStringLiteral("&Save"));
+        QTest::mouseClick(button, Qt::LeftButton);
+    } else {
+        window.findChild<QAction*>(control)->trigger();
+    }
+    QCOMPARE(backs.size(), back ? 1 : 0);
+    QCOMPARE(saves.size(), back ? 0 : 1);
+    QVERIFY(window.isVisible());
+}
+
+void FrmResultTest::closingSaysSo()
+{
+    FrmResult window;
+    window.show();
+    QSignalSpy closed(&window, &FrmResult::closed);
+    QVERIFY(window.close());
+    QCOMPARE(closed.size(), 1);
+}
+
+QTEST_MAIN(FrmResultTest)
+#include "FrmResultTest.moc"

@@ -3,6 +3,7 @@
 #   ./build.sh run        install what is missing, build, start the program
 #   ./build.sh test       install what is missing, build, run the whole test suite
 #   ./build.sh sanitize   the same tests once more, built with AddressSanitizer and UndefinedBehaviorSanitizer
+#   ./build.sh package    build the Debian package build/ondara_<version>_<arch>.deb and check it with lintian
 #   ./build.sh deps       only install what is missing
 # Needs root (or sudo) only when a Debian package is missing.
 set -euo pipefail
@@ -13,6 +14,8 @@ packages=(
     qt6-base-dev libgl-dev
     libbenchmark-dev
     fonts-dejavu-core
+    desktop-file-utils appstream dpkg-dev
+    xvfb xauth xdotool x11-utils imagemagick
 )
 
 install_missing() {
@@ -63,8 +66,17 @@ sanitize)
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
     run_tests build-sanitize
     ;;
+package)
+    packages+=(lintian)
+    install_missing
+    build build
+    (cd build && cpack -G DEB >/dev/null)
+    deb=$(ls build/ondara_*.deb)
+    lintian --fail-on error "$deb"
+    echo "$deb"
+    ;;
 *)
-    sed -n '2,8p' "$0"
+    sed -n '2,9p' "$0"
     exit 2
     ;;
 esac

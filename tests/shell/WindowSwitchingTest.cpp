@@ -23,6 +23,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
@@ -136,9 +137,10 @@ void WindowSwitchingTest::init()
 void WindowSwitchingTest::cleanup()
 {
     m_switcher.reset();
-    QVERIFY(!m_seams->messages.missingAnswer);
+    const bool unanswered = m_seams->messages.missingAnswer;
     m_guard.reset();
-    m_seams.reset();
+    m_seams.reset(); // before the check, so a failed one cannot leave the real dialogs behind for the next test
+    QVERIFY(!unanswered);
 }
 
 bool WindowSwitchingTest::start()
@@ -236,6 +238,7 @@ void WindowSwitchingTest::reminderAsksBeforeTheEntryWindowShows()
     }
     WindowCountingBoxes boxes;
     MessageBoxes::setInstance(&boxes);
+    const auto restore = qScopeGuard([this] { MessageBoxes::setInstance(&m_seams->messages); });
     boxes.queueAnswer(QMessageBox::No);
 
     QVERIFY(start());

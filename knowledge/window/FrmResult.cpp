@@ -234,6 +234,7 @@ QWidget* FrmResult::buildTabs()
 {
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("SST"));
+    m_tabs->setUsesScrollButtons(false); // every tab caption stays readable: the window is as wide as the strip
     for (int tab = 0; tab < aboutTab; ++tab) {
         auto* page = new QWidget;
         auto* grid = new QGridLayout(page);
@@ -248,7 +249,7 @@ QWidget* FrmResult::buildTabs()
                 grid->addWidget(box, 2 * definition.row + 1, 0);
                 grid->setRowStretch(2 * definition.row + 1, 1);
             } else {
-                const int column = definition.row < rowsInFirstColumn ? 0 : 2;
+                const int column = definition.row < rowsInFirstColumn ? 0 : 3;
                 const int row = definition.row % rowsInFirstColumn;
                 grid->addWidget(label, row, column);
                 grid->addWidget(box, row, column + 1);
@@ -256,7 +257,8 @@ QWidget* FrmResult::buildTabs()
         }
         if (tab == 0) {
             grid->setColumnStretch(1, 1);
-            grid->setColumnStretch(3, 1);
+            grid->setColumnMinimumWidth(2, 12); // keeps the two columns apart
+            grid->setColumnStretch(4, 1);
             grid->setRowStretch(rowsInFirstColumn, 1);
         }
         m_tabs->addTab(page, QString::fromLatin1(tabCaptions[tab]));

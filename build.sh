@@ -15,7 +15,7 @@ packages=(
     libbenchmark-dev
     fonts-dejavu-core
     desktop-file-utils appstream dpkg-dev
-    xvfb xauth xdotool x11-utils imagemagick
+    xvfb xauth xdotool x11-utils imagemagick libx11-dev
 )
 
 install_missing() {

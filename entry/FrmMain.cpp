@@ -168,6 +168,7 @@ FrmMain::FrmMain(QWidget* parent)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
+    setWindowRole(objectName()); // every window has the same caption; the role tells them apart
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromLatin1(ProgramTexts::caption));
     setWindowIcon(programIcon());

@@ -23,6 +23,7 @@ FrmTimeZone::FrmTimeZone(QWidget* parent)
     , m_cmdQuit(new QPushButton(QStringLiteral("&Quit")))
 {
     setObjectName(QStringLiteral("frmTimeZone"));
+    setWindowRole(objectName()); // every window has the same caption; the role tells them apart
     setWindowTitle(QString::fromLatin1(ProgramTexts::caption));
     setModal(true);
 

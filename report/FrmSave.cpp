@@ -59,6 +59,7 @@ FrmSave::FrmSave(QWidget* parent)
     , m_offers(new OfferFrame)
 {
     setObjectName(QStringLiteral("frmSave"));
+    setWindowRole(objectName()); // every window has the same caption; the role tells them apart
     setWindowTitle(QString::fromLatin1(ProgramTexts::caption));
     setWindowIcon(programIcon());
     buildWindow();

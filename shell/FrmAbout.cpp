@@ -46,6 +46,7 @@ FrmAbout::FrmAbout(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
+    setWindowRole(objectName()); // every window has the same caption; the role tells them apart
     setWindowTitle(QString::fromLatin1(ProgramTexts::caption));
     setWindowIcon(programIcon());
     setModal(true);

@@ -100,6 +100,7 @@ FrmExitScreen::FrmExitScreen(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("frmExitScreen"));
+    setWindowRole(objectName()); // every window has the same caption; the role tells them apart
     setWindowTitle(QString::fromLatin1(ProgramTexts::caption));
     setWindowIcon(programIcon());
     // Above every ordinary window, yet it never takes the keyboard away from what the user is doing.

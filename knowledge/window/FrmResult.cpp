@@ -151,6 +151,7 @@ FrmResult::FrmResult(QWidget* parent)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmResult"));
+    setWindowRole(objectName()); // every window has the same caption; the role tells them apart
     setWindowTitle(QString::fromLatin1(ProgramTexts::caption));
     setWindowIcon(programIcon());
 

@@ -1,5 +1,7 @@
 #include "assets/NakshatraPictures.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -79,11 +81,20 @@ std::optional<QPixmap> NakshatraPictureSet::find(const QString& key)
 
 QIcon programIcon()
 {
-    QIcon icon;
-    for (const int size : iconSizes) {
-        icon.addFile(QStringLiteral(":/icons/ondara-%1.png").arg(size), QSize(size, size));
+    // Reading an icon file decodes it at once, and every window asks for the icon: read the files once per run.
+    // The copy is dropped before the application goes, as pixmaps must not outlive it.
+    static QIcon* cached = nullptr;
+    if (!cached) {
+        cached = new QIcon;
+        for (const int size : iconSizes) {
+            cached->addFile(QStringLiteral(":/icons/ondara-%1.png").arg(size), QSize(size, size));
+        }
+        qAddPostRoutine([] {
+            delete cached;
+            cached = nullptr;
+        });
     }
-    return icon;
+    return *cached;
 }
 
 QPixmap decorativePicture()

@@ -1,0 +1,120 @@
+// In-process costs a user feels: from "Find My Birth Star" to the result window painted, composing the report, and
+// printing it to PDF. Run under a real X server (bench/startup.sh does) or with QT_QPA_PLATFORM=offscreen.
+#include "entry/FrmMain.h"
+#include "knowledge/NakshatraProfile.h"
+#include "knowledge/window/FrmResult.h"
+#include "report/ReportComposer.h"
+#include "shell/WindowSwitcher.h"
+#include "tests/support/TestSeams.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTextDocument>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Notes the first paint of the widget it watches.
+class PaintWatcher : public QObject
+{
+public:
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            painted = true;
+        }
+        return false;
+    }
+};
+
+void fillAshwiniBirth(FrmMain* entry)
+{
+    entry->setNameText(QStringLiteral("Asha Rao"));
+    entry->setMonthPosition(2);
+    entry->selectDay(QStringLiteral("21"));
+    entry->selectYear(QStringLiteral("1950"));
+    entry->selectHour(QStringLiteral("6"));
+    entry->selectMinute(QStringLiteral("30"));
+    entry->setZoneHourText(QStringLiteral("0"));
+    entry->setZoneMinuteText(QStringLiteral("0"));
+    entry->setLongitudeDegreesText(QStringLiteral("0"));
+    entry->setLongitudeMinutesText(QStringLiteral("0"));
+    entry->setLatitudeDegreesText(QStringLiteral("51"));
+    entry->setLatitudeMinutesText(QStringLiteral("28"));
+}
+
+void findMyBirthStarToPaintedResult(benchmark::State& state)
+{
+    TestSeams seams; // no real dialogs, no browser, settings in a scratch file
+    WindowSwitcher switcher;
+    switcher.setEndStep([] {});
+    for (auto _ : state) {
+        FrmMain* entry = switcher.showEntryWindow();
+        fillAshwiniBirth(entry);
+        QCoreApplication::processEvents();
+
+        QElapsedTimer timer;
+        timer.start();
+        entry->cmdRashi_Click();
+        FrmResult* result = switcher.resultWindow();
+        PaintWatcher watcher;
+        result->installEventFilter(&watcher);
+        while (!watcher.painted) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        }
+        state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) * 1e-9);
+
+        result->removeEventFilter(&watcher);
+        result->close();
+        switcher.hideExitScreen();
+        QCoreApplication::processEvents();
+    }
+}
+
+void composeTheReport(benchmark::State& state)
+{
+    NakshatraProfile profile;
+    findNakshatraProfile(QStringLiteral("Vishakha"), profile);
+    profile.nakshatraName = QStringLiteral("Vishakha");
+    for (auto _ : state) {
+        QTextDocument document;
+        composeReport(&document, profile);
+        benchmark::DoNotOptimize(document.characterCount());
+    }
+}
+
+void printTheReportToPdf(benchmark::State& state)
+{
+    NakshatraProfile profile;
+    findNakshatraProfile(QStringLiteral("Vishakha"), profile);
+    QTextDocument document;
+    composeReport(&document, profile);
+    QTemporaryDir folder;
+    for (auto _ : state) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder.filePath(QStringLiteral("report.pdf")));
+        document.print(&printer);
+    }
+}
+
+} // namespace
+
+BENCHMARK(findMyBirthStarToPaintedResult)->Iterations(1)->Repetitions(100)->UseManualTime()->ReportAggregatesOnly(true);
+BENCHMARK(composeTheReport)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(printTheReportToPdf)->Repetitions(5)->ReportAggregatesOnly(true);
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

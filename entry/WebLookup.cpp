@@ -6,7 +6,7 @@
 QUrl WebLookup::search(const QString& searchText, const QString& siteAddress)
 {
     Q_UNUSED(siteAddress)
-    const QUrl address = searchAddress(searchText);
+    QUrl address = searchAddress(searchText);
     UrlOpener::instance().open(address);
     return address;
 }

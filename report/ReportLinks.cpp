@@ -35,7 +35,7 @@ QString withoutTrailingPunctuation(QString address)
 QUrl browserUrl(const QString& address)
 {
     const bool bareWww = address.startsWith(QStringLiteral("www."), Qt::CaseInsensitive);
-    const QUrl url(bareWww ? QStringLiteral("http://") + address : address, QUrl::TolerantMode);
+    QUrl url(bareWww ? QStringLiteral("http://") + address : address, QUrl::TolerantMode);
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || (scheme != QStringLiteral("http") && scheme != QStringLiteral("https"))
         || url.host().isEmpty()) {

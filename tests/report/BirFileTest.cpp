@@ -234,7 +234,7 @@ void BirFileTest::refusesDamagedFiles()
 
 void BirFileTest::stopsReadingAtAnOverlongLine()
 {
-    QByteArray content = QByteArray(1024 * 1024, '\xB6');
+    QByteArray content = QByteArray(qsizetype(1024) * 1024, '\xB6');
     QBuffer buffer(&content);
     buffer.open(QIODevice::ReadOnly);
     QString error;

@@ -114,7 +114,7 @@ private:
     void compute(const Birth& birth);
     void goBack();
     // Runs `act` on the modal window that the next call opens, once it is up.
-    void whenModalOpens(std::function<void(QWidget*)> act);
+    void whenModalOpens(const std::function<void(QWidget*)>& act);
 
     std::unique_ptr<TestSeams> m_seams;
     std::unique_ptr<InstanceGuard> m_guard;
@@ -195,7 +195,7 @@ void WindowSwitchingTest::goBack()
     QTRY_VERIFY(left.isNull());
 }
 
-void WindowSwitchingTest::whenModalOpens(std::function<void(QWidget*)> act)
+void WindowSwitchingTest::whenModalOpens(const std::function<void(QWidget*)>& act)
 {
     QTimer::singleShot(0, this, [act] {
         QWidget* modal = QApplication::activeModalWidget();

@@ -32,6 +32,29 @@ void LinkLabel::setStoredCaption(const QString& stored)
     setAccessibleName(shown);
 }
 
+int LinkLabel::heightForWidth(int width) const
+{
+    if (text() != m_measuredText) {
+        m_heightForWidth.clear();
+        m_measuredText = text();
+    }
+    const auto known = m_heightForWidth.constFind(width);
+    if (known != m_heightForWidth.constEnd()) {
+        return *known;
+    }
+    const int height = QLabel::heightForWidth(width);
+    m_heightForWidth.insert(width, height);
+    return height;
+}
+
+void LinkLabel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        m_heightForWidth.clear();
+    }
+    QLabel::changeEvent(event);
+}
+
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QLabel>
 
 // A label that acts as a link: it shows the hand pointer while the mouse is over it, runs `clicked` on a left click,
@@ -14,12 +15,21 @@ public:
     // Sets the caption as stored in the window design: "&&" shows as "&".
     void setStoredCaption(const QString& stored);
 
+    // A focusable label lays its text out in a full text document for every height it is asked for, and layouts
+    // ask for the same widths again and again: remember the answers.
+    int heightForWidth(int width) const override;
+
 signals:
     void clicked();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    mutable QHash<int, int> m_heightForWidth;
+    mutable QString m_measuredText; // the text the remembered heights belong to
 };
 
 // The hand-style pointer of clickable labels.

@@ -67,6 +67,7 @@ FrmSave::FrmSave(QWidget* parent)
     // The links are live before the report goes in, as they are for anything typed later.
     m_links = new ReportLinks(m_RTB);
     composeReport(m_RTB->document(), currentProfile);
+    m_RTB->moveCursor(QTextCursor::Start); // the reader starts at the heading, not at the end of the report
 
     connect(m_cmdSave, &QPushButton::clicked, this, &FrmSave::cmdSave_Click);
     connect(m_cmdPrint, &QPushButton::clicked, this, &FrmSave::cmdPrint_Click);

@@ -87,6 +87,7 @@ private slots:
     void cleanup();
 
     void showsTheReportOfTheCurrentProfile();
+    void opensAtTheTopOfTheReport();
     void savesTheReadingByteForByte();
     void replacesAnExistingFile();
     void cancelWritesNothing();
@@ -159,6 +160,14 @@ void FrmSaveTest::showsTheReportOfTheCurrentProfile()
     QVERIFY(next.findChild<QTextEdit*>(QStringLiteral("RTB"))
                 ->toPlainText()
                 .startsWith(QStringLiteral("Common: \nNakshatra: Ashwini\n")));
+}
+
+void FrmSaveTest::opensAtTheTopOfTheReport()
+{
+    auto* view = control<QTextEdit>("RTB");
+    QCOMPARE(view->textCursor().position(), 0);
+    QCOMPARE(view->verticalScrollBar()->value(), 0);
+    QVERIFY(view->verticalScrollBar()->maximum() > 0); // the report is longer than the view
 }
 
 void FrmSaveTest::savesTheReadingByteForByte()

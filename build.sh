@@ -61,7 +61,9 @@ test)
 sanitize)
     install_missing
     build build-sanitize -DONDARA_SANITIZE=ON -DONDARA_BUILD_BENCHMARKS=OFF
-    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1"
+    # No strict_string_checks: it demands a NUL even after the n bytes strndup may read, and libxkbcommon-x11 passes
+    # such strings at every X connection (a false report inside the system library).
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1"
     export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizer/lsan.supp:print_suppressions=0"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
     run_tests build-sanitize

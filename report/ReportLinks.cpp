@@ -73,6 +73,7 @@ private:
 ReportLinks::ReportLinks(QTextEdit* view)
     : QObject(view)
     , m_view(view)
+    , m_viewport(view->viewport())
 {
     auto* highlighter = new LinkHighlighter(this, view->palette().color(QPalette::Link));
     highlighter->setDocument(view->document());
@@ -118,7 +119,7 @@ QUrl ReportLinks::linkAt(const QPoint& viewportPosition) const
 
 bool ReportLinks::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_view->viewport()) {
+    if (watched != m_viewport) {
         return false;
     }
     if (event->type() == QEvent::MouseButtonPress) {
@@ -133,7 +134,7 @@ bool ReportLinks::eventFilter(QObject* watched, QEvent* event)
         const auto* move = static_cast<QMouseEvent*>(event);
         const bool overLink = !linkAt(move->position().toPoint()).isEmpty();
         const Qt::CursorShape textShape = m_view->isReadOnly() ? Qt::ArrowCursor : Qt::IBeamCursor;
-        m_view->viewport()->setCursor(overLink ? Qt::PointingHandCursor : textShape);
+        m_viewport->setCursor(overLink ? Qt::PointingHandCursor : textShape);
     }
     // The view handles every event as usual: a press on a link also places the text cursor.
     return false;

@@ -40,4 +40,7 @@ protected:
 
 private:
     QTextEdit* m_view;
+    // Kept apart from the view: while the view is being destroyed its viewport still sends events, and the view
+    // must not be asked for anything then.
+    QWidget* m_viewport;
 };

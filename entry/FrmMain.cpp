@@ -125,6 +125,22 @@ QComboBox* newList(const char* objectName, const QString& accessibleName)
     return list;
 }
 
+// An option pair is one Tab stop, entered at its chosen button; the arrow keys move between the buttons. Qt moves
+// the stop to whichever button the user focuses, but at first both would be stops, and Tab would land on the first
+// button of the pair even where the second is the chosen one.
+void keepTabStopOnChosenButton(QButtonGroup* group)
+{
+    const auto update = [group] {
+        for (QAbstractButton* button : group->buttons()) {
+            const int policy
+                = button->isChecked() ? button->focusPolicy() | Qt::TabFocus : button->focusPolicy() & ~Qt::TabFocus;
+            button->setFocusPolicy(static_cast<Qt::FocusPolicy>(policy));
+        }
+    };
+    update();
+    QObject::connect(group, &QButtonGroup::buttonToggled, group, update);
+}
+
 QLabel* newBuddyLabel(const QString& text, QWidget* buddy)
 {
     auto* label = new QLabel(text);
@@ -226,6 +242,8 @@ void FrmMain::createControls()
     m_optLat->addButton(m_optLatSouth, southElement);
     m_optLat->addButton(m_optLatNorth, northElement);
     m_optLatNorth->setChecked(true);
+    keepTabStopOnChosenButton(m_optLong);
+    keepTabStopOnChosenButton(m_optLat);
 
     for (QLineEdit* box : {m_txtZoneHour, m_txtZoneMinute, m_txtLonD, m_txtLonM, m_txtLatD, m_txtLatM}) {
         box->installEventFilter(this);

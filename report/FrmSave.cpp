@@ -78,6 +78,9 @@ FrmSave::FrmSave(QWidget* parent)
 void FrmSave::buildWindow()
 {
     m_RTB->setObjectName(QStringLiteral("RTB"));
+    m_RTB->setAccessibleName(QStringLiteral("Report")); // no visible label names the view
+    // Tab moves on to the buttons and links, so the keyboard does not get caught in the view.
+    m_RTB->setTabChangesFocus(true);
     // The user may add notes before printing; what the view holds is what prints.
     m_RTB->setAcceptRichText(false);
     m_RTB->setFont(reportFont());

@@ -190,6 +190,8 @@ QWidget* FrmExitScreen::buildReferralForm()
             box = new QLineEdit;
         }
         box->setObjectName(QString::fromLatin1(definition.objectName));
+        // The placeholder is the box's only label, and it goes away while the user types.
+        box->setAccessibleName(QString::fromUtf8(definition.placeholder));
         setTextOf(box, QString::fromUtf8(definition.placeholder));
         box->installEventFilter(this);
         layout->addWidget(box);

@@ -5,6 +5,7 @@
 #   ./build.sh sanitize   the same tests once more, built with AddressSanitizer and UndefinedBehaviorSanitizer
 #   ./build.sh package    build the Debian package build/ondara_<version>_<arch>.deb and check it with lintian
 #   ./build.sh deps       only install what is missing
+#   ./build.sh install <package>...   install those Debian packages if they are missing (used by tools/)
 # Needs root (or sudo) only when a Debian package is missing.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -48,6 +49,11 @@ case "${1:-}" in
 deps)
     install_missing
     ;;
+install)
+    shift
+    packages=("$@")
+    install_missing
+    ;;
 run)
     install_missing
     build build
@@ -78,7 +84,7 @@ package)
     echo "$deb"
     ;;
 *)
-    sed -n '2,9p' "$0"
+    sed -n '2,10p' "$0"
     exit 2
     ;;
 esac

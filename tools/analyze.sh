@@ -6,15 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 
-for package in clang-tidy cppcheck; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
-done
-if [ -n "${missing[*]:-}" ]; then
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+./build.sh install clang-tidy cppcheck
 [ -f "$build/compile_commands.json" ] || cmake -S . -B "$build" >/dev/null
 # Generated sources (moc, resources) must exist for the compile commands to be analysable.
 cmake --build "$build" -j "$(nproc)" >/dev/null

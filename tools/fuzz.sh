@@ -9,15 +9,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-30}
 shift || true
 
-for package in clang libclang-rt-14-dev; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
-done
-if [ -n "${missing[*]:-}" ]; then
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+./build.sh install clang libclang-rt-14-dev
 
 targets=(bir_reader scrambling numeric_box)
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DONDARA_FUZZ=ON -DONDARA_BUILD_BENCHMARKS=OFF \

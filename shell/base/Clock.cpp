@@ -19,7 +19,10 @@ Clock* installed = nullptr;
 Clock& Clock::instance()
 {
     static SystemClock real;
-    return installed ? *installed : real;
+    if (installed) {
+        return *installed;
+    }
+    return real;
 }
 
 void Clock::setInstance(Clock* clock)

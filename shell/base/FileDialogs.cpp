@@ -35,7 +35,10 @@ FileDialogs* installed = nullptr;
 FileDialogs& FileDialogs::instance()
 {
     static RealFileDialogs real;
-    return installed ? *installed : real;
+    if (installed) {
+        return *installed;
+    }
+    return real;
 }
 
 void FileDialogs::setInstance(FileDialogs* dialogs)

@@ -34,7 +34,10 @@ QMessageBox::StandardButton askWithTitle(QWidget* parent, QMessageBox::Icon icon
 MessageBoxes& MessageBoxes::instance()
 {
     static RealMessageBoxes real;
-    return installed ? *installed : real;
+    if (installed) {
+        return *installed;
+    }
+    return real;
 }
 
 void MessageBoxes::setInstance(MessageBoxes* boxes)

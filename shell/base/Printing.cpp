@@ -49,7 +49,10 @@ Printing* installed = nullptr;
 Printing& Printing::instance()
 {
     static DefaultPrinter real;
-    return installed ? *installed : real;
+    if (installed) {
+        return *installed;
+    }
+    return real;
 }
 
 void Printing::setInstance(Printing* printing)

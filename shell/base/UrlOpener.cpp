@@ -17,7 +17,10 @@ UrlOpener* installed = nullptr;
 UrlOpener& UrlOpener::instance()
 {
     static DesktopUrlOpener real;
-    return installed ? *installed : real;
+    if (installed) {
+        return *installed;
+    }
+    return real;
 }
 
 void UrlOpener::setInstance(UrlOpener* opener)

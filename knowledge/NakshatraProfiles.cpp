@@ -11,30 +11,8 @@ NakshatraProfile currentProfile;
 
 namespace {
 
-// The key and the fifteen short attributes of each nakshatra. Every cell is a literal of the program's knowledge
-// base and is kept exactly, odd spellings and spaces included.
-struct ShortColumns
-{
-    std::string_view nakshatraName;
-    std::string_view rulingDeva;
-    std::string_view purposeOfTheDeva;
-    std::string_view rulingPlanet;
-    std::string_view animalSymbol;
-    std::string_view symbol;
-    std::string_view astronomicalName;
-    std::string_view element;
-    std::string_view partOfBody;
-    std::string_view nature;
-    std::string_view gender;
-    std::string_view purposeInLife;
-    std::string_view dosha;
-    std::string_view temperaments;
-    std::string_view bestDirection;
-    std::string_view luckyGemstone;
-};
-
 // clang-format off
-constexpr ShortColumns shortColumns[] = {
+constexpr NakshatraShortColumns shortColumns[] = {
     {"Ashwini", "Ashwina Kumara", "Physician of the Demi Gods", "Ketu", "Horse", "Head of a Horse", "Beta Arietis", "Prithvi (Earth)", "Upper Part of Feet", "Light / Swift", "Male", "Dharma", "Vata", "Deva (Godly)", "North-East", "Cat's Eye"},
     {"Bharani", "Yamaraja", "Punisher of Death", "Venus", "Elephant", "Yoni ( Female Sexual Organ)", "35 Arietis", "Prithvi (Earth)", "Soles", "Ferocious", "Male", "Artha", "Pitta", "Manushya (Human)", "North-East", "Diamond"},
     {"Krittika", "Agni", "The Demi God of Fire", "Sun", "Sheep", "A Razor", "Eta Tauri", "Prithvi (Earth)", "Head", "Sharp & Soft", "Female", "Kama", "Kapha", "Rakshasa (Demon)", "Central", "Ruby"},
@@ -84,30 +62,7 @@ constexpr std::array<NakshatraProfileRow, 27> joinColumns()
 {
     std::array<NakshatraProfileRow, 27> rows {};
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const ShortColumns& s = shortColumns[i];
-        const NakshatraProse& p = proseOfRow(i);
-        rows[i] = {s.nakshatraName,
-                   s.rulingDeva,
-                   s.purposeOfTheDeva,
-                   s.rulingPlanet,
-                   s.animalSymbol,
-                   s.symbol,
-                   s.astronomicalName,
-                   s.element,
-                   s.partOfBody,
-                   s.nature,
-                   s.gender,
-                   s.purposeInLife,
-                   s.dosha,
-                   s.temperaments,
-                   s.bestDirection,
-                   s.luckyGemstone,
-                   p.generalAndPhysicalFeatures,
-                   p.positiveHumanTraits,
-                   p.negativeHumanTraits,
-                   p.bestCareerOptions,
-                   p.domesticLife,
-                   p.health};
+        rows[i] = {shortColumns[i], proseOfRow(i)};
     }
     return rows;
 }

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "knowledge/NakshatraProfile.h"
+#include "knowledge/NakshatraProse.h"
 
 #include <array>
 #include <string_view>
 
-// One row of the knowledge base, UTF-8, fields in the order of NakshatraProfile.
-struct NakshatraProfileRow
+// The key and the fifteen short attributes of one nakshatra, UTF-8, in the order of NakshatraProfile. Every cell is a
+// literal of the knowledge base and is kept exactly, odd spellings and spaces included.
+struct NakshatraShortColumns
 {
     std::string_view nakshatraName;
     std::string_view rulingDeva;
@@ -24,12 +26,11 @@ struct NakshatraProfileRow
     std::string_view temperaments;
     std::string_view bestDirection;
     std::string_view luckyGemstone;
-    std::string_view generalAndPhysicalFeatures;
-    std::string_view positiveHumanTraits;
-    std::string_view negativeHumanTraits;
-    std::string_view bestCareerOptions;
-    std::string_view domesticLife;
-    std::string_view health;
+};
+
+// One row of the knowledge base: the short columns, then the six paragraphs, in the order of NakshatraProfile.
+struct NakshatraProfileRow : NakshatraShortColumns, NakshatraProse
+{
 };
 
 // The 27 profiles in zodiac order, Ashwini first: row n belongs to nakshatra number n - 1.

@@ -12,7 +12,7 @@
 #include "shell/base/MessageBoxes.h"
 #include "shell/base/OfferFrame.h"
 #include "shell/base/PageOpeners.h"
-#include "shell/base/ProgramTexts.h"
+#include "shell/base/ProgramWindow.h"
 #include "shell/base/WebAddresses.h"
 
 #include <QButtonGroup>
@@ -183,11 +183,8 @@ std::optional<QStringList> readSavedLines(const QString& path)
 FrmMain::FrmMain(QWidget* parent)
     : QMainWindow(parent)
 {
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowRole(objectName()); // every window has the same caption; the role tells them apart
+    setUpProgramWindow(this, "frmMain");
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromLatin1(ProgramTexts::caption));
-    setWindowIcon(programIcon());
 
     createControls();
     fillLists();

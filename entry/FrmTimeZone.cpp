@@ -1,7 +1,7 @@
 #include "entry/FrmTimeZone.h"
 
 #include "entry/TimeZoneTable.h"
-#include "shell/base/ProgramTexts.h"
+#include "shell/base/ProgramWindow.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -22,9 +22,7 @@ FrmTimeZone::FrmTimeZone(QWidget* parent)
     , m_lstTimeZone(new QListWidget)
     , m_cmdQuit(new QPushButton(QStringLiteral("&Quit")))
 {
-    setObjectName(QStringLiteral("frmTimeZone"));
-    setWindowRole(objectName()); // every window has the same caption; the role tells them apart
-    setWindowTitle(QString::fromLatin1(ProgramTexts::caption));
+    setUpProgramWindow(this, "frmTimeZone");
     setModal(true);
 
     m_lstTimeZone->setObjectName(QStringLiteral("lstTimeZone"));

@@ -1,6 +1,5 @@
 #include "report/FrmSave.h"
 
-#include "assets/NakshatraPictures.h"
 #include "knowledge/CurrentReading.h"
 #include "knowledge/NakshatraProfile.h"
 #include "report/BirFile.h"
@@ -12,7 +11,7 @@
 #include "shell/base/OfferFrame.h"
 #include "shell/base/PageOpeners.h"
 #include "shell/base/Printing.h"
-#include "shell/base/ProgramTexts.h"
+#include "shell/base/ProgramWindow.h"
 #include "shell/base/WebAddresses.h"
 
 #include <QHBoxLayout>
@@ -58,10 +57,7 @@ FrmSave::FrmSave(QWidget* parent)
     , m_Label3(new LinkLabel)
     , m_offers(new OfferFrame)
 {
-    setObjectName(QStringLiteral("frmSave"));
-    setWindowRole(objectName()); // every window has the same caption; the role tells them apart
-    setWindowTitle(QString::fromLatin1(ProgramTexts::caption));
-    setWindowIcon(programIcon());
+    setUpProgramWindow(this, "frmSave");
     buildWindow();
 
     // The links are live before the report goes in, as they are for anything typed later.

@@ -4,6 +4,7 @@
 #include "shell/base/LinkLabel.h"
 #include "shell/base/PageOpeners.h"
 #include "shell/base/ProgramTexts.h"
+#include "shell/base/ProgramWindow.h"
 #include "shell/base/WebAddresses.h"
 
 #include <QFrame>
@@ -32,23 +33,12 @@ QLabel* makeLabel(const char* objectName, const QString& text)
     return label;
 }
 
-LinkLabel* makeLink(const char* objectName, const QString& caption)
-{
-    auto* link = new LinkLabel;
-    link->setObjectName(QString::fromLatin1(objectName));
-    link->setStoredCaption(caption);
-    return link;
-}
-
 } // namespace
 
 FrmAbout::FrmAbout(QWidget* parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowRole(objectName()); // every window has the same caption; the role tells them apart
-    setWindowTitle(QString::fromLatin1(ProgramTexts::caption));
-    setWindowIcon(programIcon());
+    setUpProgramWindow(this, "frmAbout");
     setModal(true);
 
     auto* picture = new QLabel;
@@ -62,11 +52,12 @@ FrmAbout::FrmAbout(QWidget* parent)
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.4);
     name->setFont(nameFont);
 
-    LinkLabel* coBrand = makeLink("lblCoBrand", QStringLiteral("Click here for more details."));
+    LinkLabel* coBrand = LinkLabel::named("lblCoBrand", QStringLiteral("Click here for more details."));
     connect(coBrand, &LinkLabel::clicked, this, [] { OpenFullBrandPage(); });
-    LinkLabel* homePage = makeLink("lblHomePage",
-                                   QStringLiteral("Visit us at %1 for more free software and friendly discussions.")
-                                       .arg(QString::fromLatin1(WebAddresses::siteName)));
+    LinkLabel* homePage
+        = LinkLabel::named("lblHomePage",
+                           QStringLiteral("Visit us at %1 for more free software and friendly discussions.")
+                               .arg(QString::fromLatin1(WebAddresses::siteName)));
     connect(homePage, &LinkLabel::clicked, this, [] { OpenHomePage(); });
 
     auto* texts = new QVBoxLayout;

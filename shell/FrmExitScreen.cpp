@@ -7,6 +7,7 @@
 #include "shell/base/MessageBoxes.h"
 #include "shell/base/PageOpeners.h"
 #include "shell/base/ProgramTexts.h"
+#include "shell/base/ProgramWindow.h"
 #include "shell/base/WebAddresses.h"
 
 #include <QCheckBox>
@@ -99,10 +100,7 @@ QLabel* makeLabel(const char* objectName, const QString& text)
 FrmExitScreen::FrmExitScreen(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
 {
-    setObjectName(QStringLiteral("frmExitScreen"));
-    setWindowRole(objectName()); // every window has the same caption; the role tells them apart
-    setWindowTitle(QString::fromLatin1(ProgramTexts::caption));
-    setWindowIcon(programIcon());
+    setUpProgramWindow(this, "frmExitScreen");
     // Above every ordinary window, yet it never takes the keyboard away from what the user is doing.
     setAttribute(Qt::WA_ShowWithoutActivating);
 

@@ -5,7 +5,7 @@
 #include "shell/base/LinkLabel.h"
 #include "shell/base/OfferFrame.h"
 #include "shell/base/PageOpeners.h"
-#include "shell/base/ProgramTexts.h"
+#include "shell/base/ProgramWindow.h"
 #include "shell/base/WebAddresses.h"
 
 #include <QAction>
@@ -123,14 +123,6 @@ void showText(QWidget* box, const QString& text)
     }
 }
 
-LinkLabel* makeLink(const char* objectName, const QString& caption)
-{
-    auto* link = new LinkLabel;
-    link->setObjectName(QString::fromLatin1(objectName));
-    link->setStoredCaption(caption);
-    return link;
-}
-
 QAction* addSeparator(QMenu* menu, const char* objectName)
 {
     QAction* separator = menu->addSeparator();
@@ -150,10 +142,7 @@ QAction* addItem(QMenu* menu, const char* objectName, const char* caption)
 FrmResult::FrmResult(QWidget* parent)
     : QMainWindow(parent)
 {
-    setObjectName(QStringLiteral("frmResult"));
-    setWindowRole(objectName()); // every window has the same caption; the role tells them apart
-    setWindowTitle(QString::fromLatin1(ProgramTexts::caption));
-    setWindowIcon(programIcon());
+    setUpProgramWindow(this, "frmResult");
 
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
@@ -294,13 +283,14 @@ QWidget* FrmResult::buildAboutTab()
                                             "money online. Get this software fully branded for your website."));
     offer->setWordWrap(true);
     layout->addWidget(offer);
-    LinkLabel* coBrand = makeLink("lblCoBrand", QStringLiteral("Click here for more details."));
+    LinkLabel* coBrand = LinkLabel::named("lblCoBrand", QStringLiteral("Click here for more details."));
     connect(coBrand, &LinkLabel::clicked, this, [] { OpenFullBrandPage(); });
     layout->addWidget(coBrand);
 
-    LinkLabel* homePage = makeLink("lblHomePage",
-                                   QStringLiteral("Visit us at %1 for more free software and friendly discussions.")
-                                       .arg(QString::fromLatin1(WebAddresses::siteName)));
+    LinkLabel* homePage
+        = LinkLabel::named("lblHomePage",
+                           QStringLiteral("Visit us at %1 for more free software and friendly discussions.")
+                               .arg(QString::fromLatin1(WebAddresses::siteName)));
     connect(homePage, &LinkLabel::clicked, this, [] { OpenHomePage(); });
     layout->addWidget(homePage);
     layout->addStretch();
@@ -316,10 +306,11 @@ QWidget* FrmResult::buildBottomRow()
     auto* frame = new QGroupBox(QString::fromLatin1(WebAddresses::siteName));
     frame->setObjectName(QStringLiteral("Frame3"));
     auto* frameLayout = new QVBoxLayout(frame);
-    LinkLabel* board = makeLink("Label61",
-                                QStringLiteral("Our discussion board is the friendliest place on the web to talk about "
-                                               "astrology. Come and join in at %1!")
-                                    .arg(QString::fromLatin1(WebAddresses::siteName)));
+    LinkLabel* board
+        = LinkLabel::named("Label61",
+                           QStringLiteral("Our discussion board is the friendliest place on the web to talk about "
+                                          "astrology. Come and join in at %1!")
+                               .arg(QString::fromLatin1(WebAddresses::siteName)));
     connect(board, &LinkLabel::clicked, this, [] { OpenHomePage(); });
     frameLayout->addWidget(board);
     layout->addWidget(frame, 1);

@@ -24,6 +24,14 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent)
     setForegroundRole(QPalette::Link);
 }
 
+LinkLabel* LinkLabel::named(const char* objectName, const QString& storedCaption)
+{
+    auto* link = new LinkLabel;
+    link->setObjectName(QString::fromLatin1(objectName));
+    link->setStoredCaption(storedCaption);
+    return link;
+}
+
 void LinkLabel::setStoredCaption(const QString& stored)
 {
     QString shown = stored;

@@ -12,6 +12,9 @@ class LinkLabel : public QLabel
 public:
     explicit LinkLabel(const QString& text = {}, QWidget* parent = nullptr);
 
+    // A link label with its object name and its caption as stored in the window design.
+    static LinkLabel* named(const char* objectName, const QString& storedCaption);
+
     // Sets the caption as stored in the window design: "&&" shows as "&".
     void setStoredCaption(const QString& stored);
 

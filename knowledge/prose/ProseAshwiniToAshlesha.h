@@ -151,7 +151,7 @@ inline constexpr NakshatraProse proseAshwiniToAshlesha[] = {
     },
     // Ardra
     {
-        "In sixth place comes Ardra, which occupies the part of Gemini from 6°40′ to 20°00′. It is ruled by "
+        "In sixth place comes Ardra, which occupies Gemini from 6°40′ to 20°00′. It is ruled by "
         "Rahu, the shadowy north node of the Moon, and by the deva Rudra, the storm form of Shiva, lord of "
         "destruction and anger. Its emblem is a precious stone, hard and brilliant like a gem washed clean by "
         "rain. Ardra natives often have a lean or medium frame, a round face, sharp features and intense, "

@@ -1,7 +1,7 @@
 // Opens one file through the entry window's "&Open Previously Saved Reading", as a user would, and says what the
 // window answered. bench/open-large-file.sh runs it under /usr/bin/time to show what a huge file costs in memory.
 //   bench_open_file <path>   (an empty path answers the dialog with Cancel: the baseline)
-#include "entry/FrmMain.h"
+#include "entry/window/FrmMain.h"
 #include "tests/support/TestSeams.h"
 
 #include <QApplication>

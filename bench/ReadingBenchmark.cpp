@@ -1,6 +1,6 @@
 // In-process costs a user feels: from "Find My Birth Star" to the result window painted, composing the report, and
 // printing it to PDF. Run under a real X server (bench/startup.sh does) or with QT_QPA_PLATFORM=offscreen.
-#include "entry/FrmMain.h"
+#include "entry/window/FrmMain.h"
 #include "knowledge/NakshatraProfile.h"
 #include "knowledge/window/FrmResult.h"
 #include "report/ReportComposer.h"

@@ -1,3 +1,11 @@
 #include "knowledge/CurrentReading.h"
 
+#include "knowledge/NakshatraProfiles.h"
+
 BirthData currentBirthData;
+NakshatraProfile currentProfile;
+
+void findNakshatraProfile(const QString& name)
+{
+    findNakshatraProfile(name, currentProfile);
+}

@@ -1,7 +1,16 @@
 #pragma once
 
 #include "engine/BirthData.h"
+#include "knowledge/NakshatraProfile.h"
 
-// The birth details of the latest reading, filled by the entry window's "Find My Birth Star" command and written
-// to a ".bir" file by the report window. Lives as long as the program.
+// The latest reading, program-wide and as long-lived as the program: each "Find My Birth Star" overwrites both.
+
+// The birth details, filled by the entry window and written to a ".bir" file by the report window.
 extern BirthData currentBirthData;
+
+// The profile of the reading on screen: empty until the first successful lookup, then overwritten by each reading
+// (key by the caller, attributes by findNakshatraProfile). The result window and the report read only this.
+extern NakshatraProfile currentProfile;
+
+// The program's lookup: fills currentProfile's attributes from the row keyed `name`.
+void findNakshatraProfile(const QString& name);

@@ -7,8 +7,6 @@
 
 #include <algorithm>
 
-NakshatraProfile currentProfile;
-
 namespace {
 
 // clang-format off
@@ -122,9 +120,4 @@ bool findNakshatraProfile(const QString& name, NakshatraProfile& profile)
         }
     }
     return false;
-}
-
-void findNakshatraProfile(const QString& name)
-{
-    findNakshatraProfile(name, currentProfile);
 }

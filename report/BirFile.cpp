@@ -68,12 +68,6 @@ LineResult readLine(QIODevice* device, QByteArray* line, QString* errorText)
     return LineResult::Line;
 }
 
-FileDialogRequest dialogRequest(const char* caption, const char* filter)
-{
-    // Qt's dialogs ask before replacing a file unless told otherwise and have no read-only box to hide.
-    return {QString::fromLatin1(caption), QString::fromLatin1(filter), QStringLiteral("bir"), {}};
-}
-
 } // namespace
 
 namespace BirFile {
@@ -154,16 +148,6 @@ QString unstorableCharacters(const QString& name)
         }
     }
     return result;
-}
-
-FileDialogRequest saveDialogRequest()
-{
-    return dialogRequest("Save Your Birth Star Details", "Rich Text Format (*.bir)");
-}
-
-FileDialogRequest openDialogRequest()
-{
-    return dialogRequest("Select the source file", "Ondara Astrology (*.bir)");
 }
 
 } // namespace BirFile

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "engine/BirthData.h"
-#include "shell/base/FileDialogs.h"
 
 #include <QString>
 #include <QStringList>
@@ -32,8 +31,5 @@ bool hasBirEnding(const QString& path);
 
 // Characters of the name that a ".bir" file cannot hold (outside Windows-1252, or shifted past 255); empty if none.
 QString unstorableCharacters(const QString& name);
-
-FileDialogRequest saveDialogRequest(); // "Save Your Birth Star Details"
-FileDialogRequest openDialogRequest(); // "Select the source file"
 
 } // namespace BirFile

@@ -1,11 +1,11 @@
 #include "shell/Application.h"
 
-#include "entry/FrmMain.h"
+#include "desktop/InstanceGuard.h"
+#include "desktop/MessageBoxes.h"
+#include "entry/window/FrmMain.h"
 #include "shell/CoBrand.h"
 #include "shell/UpdateReminder.h"
 #include "shell/WindowSwitcher.h"
-#include "shell/base/InstanceGuard.h"
-#include "shell/base/MessageBoxes.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 #include "shell/CoBrand.h"
 
-#include "shell/base/Clock.h"
-#include "shell/base/OfferFrame.h"
+#include "desktop/Clock.h"
+#include "desktop/OfferFrame.h"
 
 #include <algorithm>
 

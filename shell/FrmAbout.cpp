@@ -1,11 +1,11 @@
 #include "shell/FrmAbout.h"
 
 #include "assets/NakshatraPictures.h"
-#include "shell/base/LinkLabel.h"
-#include "shell/base/PageOpeners.h"
-#include "shell/base/ProgramTexts.h"
-#include "shell/base/ProgramWindow.h"
-#include "shell/base/WebAddresses.h"
+#include "desktop/LinkLabel.h"
+#include "desktop/PageOpeners.h"
+#include "desktop/ProgramTexts.h"
+#include "desktop/ProgramWindow.h"
+#include "desktop/WebAddresses.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

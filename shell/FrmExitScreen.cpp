@@ -1,14 +1,14 @@
 #include "shell/FrmExitScreen.h"
 
 #include "assets/NakshatraPictures.h"
+#include "desktop/Clock.h"
+#include "desktop/LinkLabel.h"
+#include "desktop/MessageBoxes.h"
+#include "desktop/PageOpeners.h"
+#include "desktop/ProgramTexts.h"
+#include "desktop/ProgramWindow.h"
+#include "desktop/WebAddresses.h"
 #include "shell/ReferFriend.h"
-#include "shell/base/Clock.h"
-#include "shell/base/LinkLabel.h"
-#include "shell/base/MessageBoxes.h"
-#include "shell/base/PageOpeners.h"
-#include "shell/base/ProgramTexts.h"
-#include "shell/base/ProgramWindow.h"
-#include "shell/base/WebAddresses.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -1,8 +1,8 @@
 #include "shell/ReferFriend.h"
 
-#include "shell/base/MessageBoxes.h"
-#include "shell/base/UrlOpener.h"
-#include "shell/base/WebAddresses.h"
+#include "desktop/MessageBoxes.h"
+#include "desktop/UrlOpener.h"
+#include "desktop/WebAddresses.h"
 
 #include <QUrl>
 

@@ -1,10 +1,10 @@
 #include "shell/UpdateReminder.h"
 
+#include "desktop/Clock.h"
+#include "desktop/MessageBoxes.h"
+#include "desktop/PageOpeners.h"
+#include "desktop/SettingsStore.h"
 #include "report/Scrambling.h"
-#include "shell/base/Clock.h"
-#include "shell/base/MessageBoxes.h"
-#include "shell/base/PageOpeners.h"
-#include "shell/base/SettingsStore.h"
 
 #include <QLocale>
 #include <QSettings>

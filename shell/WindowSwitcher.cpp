@@ -1,8 +1,8 @@
 #include "shell/WindowSwitcher.h"
 
-#include "entry/FrmMain.h"
+#include "entry/window/FrmMain.h"
 #include "knowledge/window/FrmResult.h"
-#include "report/FrmSave.h"
+#include "report/window/FrmSave.h"
 #include "shell/FrmAbout.h"
 #include "shell/FrmExitScreen.h"
 

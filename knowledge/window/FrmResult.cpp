@@ -1,12 +1,12 @@
 #include "knowledge/window/FrmResult.h"
 
 #include "assets/NakshatraPictures.h"
-#include "knowledge/NakshatraProfile.h"
-#include "shell/base/LinkLabel.h"
-#include "shell/base/OfferFrame.h"
-#include "shell/base/PageOpeners.h"
-#include "shell/base/ProgramWindow.h"
-#include "shell/base/WebAddresses.h"
+#include "desktop/LinkLabel.h"
+#include "desktop/OfferFrame.h"
+#include "desktop/PageOpeners.h"
+#include "desktop/ProgramWindow.h"
+#include "desktop/WebAddresses.h"
+#include "knowledge/CurrentReading.h"
 
 #include <QAction>
 #include <QCloseEvent>

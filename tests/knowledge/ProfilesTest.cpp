@@ -1,4 +1,5 @@
 #include "engine/Ephemeris.h"
+#include "knowledge/CurrentReading.h"
 #include "knowledge/NakshatraProfiles.h"
 
 #include <QRegularExpression>

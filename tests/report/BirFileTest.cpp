@@ -120,7 +120,6 @@ private slots:
     void findsUnstorableCharacters();
     void acceptsOnlyALowerCaseBirEnding_data();
     void acceptsOnlyALowerCaseBirEnding();
-    void asksTheDialogsForBirFiles();
 };
 
 void BirFileTest::writesTheGoldenBytes_data()
@@ -314,21 +313,6 @@ void BirFileTest::acceptsOnlyALowerCaseBirEnding()
     QFETCH(QString, path);
     QFETCH(bool, accepted);
     QCOMPARE(BirFile::hasBirEnding(path), accepted);
-}
-
-void BirFileTest::asksTheDialogsForBirFiles()
-{
-    const FileDialogRequest save = BirFile::saveDialogRequest();
-    QCOMPARE(save.caption, QStringLiteral("Save Your Birth Star Details"));
-    QCOMPARE(save.filter, QStringLiteral("Rich Text Format (*.bir)"));
-    QCOMPARE(save.defaultSuffix, QStringLiteral("bir"));
-    QVERIFY(!save.options.testFlag(QFileDialog::DontConfirmOverwrite));
-    QVERIFY(!save.options.testFlag(QFileDialog::ReadOnly));
-
-    const FileDialogRequest open = BirFile::openDialogRequest();
-    QCOMPARE(open.caption, QStringLiteral("Select the source file"));
-    QCOMPARE(open.filter, QStringLiteral("Ondara Astrology (*.bir)"));
-    QCOMPARE(open.defaultSuffix, QStringLiteral("bir"));
 }
 
 QTEST_GUILESS_MAIN(BirFileTest)

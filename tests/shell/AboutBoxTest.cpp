@@ -1,6 +1,6 @@
+#include "desktop/LinkLabel.h"
+#include "desktop/WebAddresses.h"
 #include "shell/FrmAbout.h"
-#include "shell/base/LinkLabel.h"
-#include "shell/base/WebAddresses.h"
 #include "tests/support/TestSeams.h"
 
 #include <QFrame>

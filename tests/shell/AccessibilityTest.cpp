@@ -1,11 +1,11 @@
-#include "entry/FrmMain.h"
-#include "entry/FrmTimeZone.h"
-#include "knowledge/NakshatraProfile.h"
+#include "desktop/LinkLabel.h"
+#include "entry/window/FrmMain.h"
+#include "entry/window/FrmTimeZone.h"
+#include "knowledge/CurrentReading.h"
 #include "knowledge/window/FrmResult.h"
-#include "report/FrmSave.h"
+#include "report/window/FrmSave.h"
 #include "shell/FrmAbout.h"
 #include "shell/FrmExitScreen.h"
-#include "shell/base/LinkLabel.h"
 #include "tests/support/TestSeams.h"
 
 #include <QAbstractButton>

@@ -1,7 +1,7 @@
+#include "desktop/LinkLabel.h"
+#include "desktop/WebAddresses.h"
 #include "shell/FrmExitScreen.h"
 #include "shell/ReferFriend.h"
-#include "shell/base/LinkLabel.h"
-#include "shell/base/WebAddresses.h"
 #include "tests/support/TestSeams.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "shell/base/InstanceGuard.h"
+#include "desktop/InstanceGuard.h"
 
 #include "shell/Application.h"
 #include "shell/WindowSwitcher.h"

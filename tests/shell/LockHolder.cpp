@@ -1,6 +1,6 @@
 // Takes the instance lock named on the command line, says whether it got it, and keeps it until stdin closes or the
 // process is killed.
-#include "shell/base/InstanceGuard.h"
+#include "desktop/InstanceGuard.h"
 
 #include <QCoreApplication>
 

@@ -1,8 +1,8 @@
 #include "shell/UpdateReminder.h"
 
+#include "desktop/MessageBoxes.h"
+#include "desktop/WebAddresses.h"
 #include "report/Scrambling.h"
-#include "shell/base/MessageBoxes.h"
-#include "shell/base/WebAddresses.h"
 #include "tests/support/TestSeams.h"
 
 #include <QAbstractButton>

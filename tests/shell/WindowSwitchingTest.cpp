@@ -1,5 +1,7 @@
+#include "desktop/InstanceGuard.h"
+#include "desktop/OfferFrame.h"
 #include "engine/BirthData.h"
-#include "entry/FrmMain.h"
+#include "entry/window/FrmMain.h"
 #include "knowledge/CurrentReading.h"
 #include "knowledge/NakshatraProfile.h"
 #include "knowledge/window/FrmResult.h"
@@ -9,8 +11,6 @@
 #include "shell/CoBrand.h"
 #include "shell/FrmExitScreen.h"
 #include "shell/WindowSwitcher.h"
-#include "shell/base/InstanceGuard.h"
-#include "shell/base/OfferFrame.h"
 #include "tests/support/TestSeams.h"
 
 #include <QAction>

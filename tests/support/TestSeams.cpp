@@ -1,6 +1,6 @@
 #include "tests/support/TestSeams.h"
 
-#include "shell/base/SettingsStore.h"
+#include "desktop/SettingsStore.h"
 
 #include <QPainter>
 #include <QPrinter>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "shell/base/Clock.h"
-#include "shell/base/FileDialogs.h"
-#include "shell/base/MessageBoxes.h"
-#include "shell/base/Printing.h"
-#include "shell/base/UrlOpener.h"
+#include "desktop/Clock.h"
+#include "desktop/FileDialogs.h"
+#include "desktop/MessageBoxes.h"
+#include "desktop/Printing.h"
+#include "desktop/UrlOpener.h"
 
 #include <QList>
 #include <QQueue>

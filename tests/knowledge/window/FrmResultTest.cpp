@@ -1,10 +1,10 @@
 #include "knowledge/window/FrmResult.h"
 
 #include "assets/NakshatraPictures.h"
-#include "knowledge/NakshatraProfile.h"
-#include "shell/base/LinkLabel.h"
-#include "shell/base/OfferFrame.h"
-#include "shell/base/WebAddresses.h"
+#include "desktop/LinkLabel.h"
+#include "desktop/OfferFrame.h"
+#include "desktop/WebAddresses.h"
+#include "knowledge/CurrentReading.h"
 #include "tests/support/TestSeams.h"
 
 #include <QAction>

@@ -1,11 +1,11 @@
-#include "report/FrmSave.h"
+#include "report/window/FrmSave.h"
 
+#include "desktop/LinkLabel.h"
+#include "desktop/WebAddresses.h"
 #include "knowledge/CurrentReading.h"
 #include "knowledge/NakshatraProfiles.h"
 #include "report/BirFile.h"
 #include "report/ReportComposer.h"
-#include "shell/base/LinkLabel.h"
-#include "shell/base/WebAddresses.h"
 #include "tests/support/TestSeams.h"
 
 #include <QDir>
@@ -177,7 +177,11 @@ void FrmSaveTest::savesTheReadingByteForByte()
     QTest::mouseClick(control<QPushButton>("cmdSave"), Qt::LeftButton);
 
     QCOMPARE(m_seams->files.saveRequests.size(), 1);
-    QCOMPARE(m_seams->files.saveRequests.constFirst().caption, QStringLiteral("Save Your Birth Star Details"));
+    const FileDialogRequest request = m_seams->files.saveRequests.constFirst();
+    QCOMPARE(request.caption, QStringLiteral("Save Your Birth Star Details"));
+    QCOMPARE(request.filter, QStringLiteral("Rich Text Format (*.bir)"));
+    QCOMPARE(request.defaultSuffix, QStringLiteral("bir"));
+    QVERIFY(!request.options.testFlag(QFileDialog::DontConfirmOverwrite));
     QCOMPARE(fileBytes(path), fileBytes(goldenPath()));
     QVERIFY(m_seams->messages.shown.isEmpty());
     QVERIFY(m_window->isVisible());

@@ -1,4 +1,4 @@
-#include "shell/base/Clock.h"
+#include "desktop/Clock.h"
 
 #include <QRandomGenerator>
 

@@ -1,7 +1,7 @@
-#include "entry/FrmTimeZone.h"
+#include "entry/window/FrmTimeZone.h"
 
+#include "desktop/ProgramWindow.h"
 #include "entry/TimeZoneTable.h"
-#include "shell/base/ProgramWindow.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

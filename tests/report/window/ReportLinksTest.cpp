@@ -1,4 +1,4 @@
-#include "report/ReportLinks.h"
+#include "report/window/ReportLinks.h"
 
 #include "tests/support/TestSeams.h"
 

@@ -1,6 +1,6 @@
-#include "entry/FrmTimeZone.h"
+#include "entry/window/FrmTimeZone.h"
 
-#include "entry/FrmMain.h"
+#include "entry/window/FrmMain.h"
 #include "tests/support/TestSeams.h"
 
 #include <QApplication>

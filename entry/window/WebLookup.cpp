@@ -1,7 +1,7 @@
-#include "entry/WebLookup.h"
+#include "entry/window/WebLookup.h"
 
-#include "shell/base/UrlOpener.h"
-#include "shell/base/WebAddresses.h"
+#include "desktop/UrlOpener.h"
+#include "desktop/WebAddresses.h"
 
 QUrl WebLookup::search(const QString& searchText, const QString& siteAddress)
 {

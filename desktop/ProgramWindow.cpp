@@ -1,7 +1,7 @@
-#include "shell/base/ProgramWindow.h"
+#include "desktop/ProgramWindow.h"
 
 #include "assets/NakshatraPictures.h"
-#include "shell/base/ProgramTexts.h"
+#include "desktop/ProgramTexts.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "shell/base/MessageBoxes.h"
+#include "desktop/MessageBoxes.h"
 
 #include <QRegularExpression>
 

@@ -1,19 +1,18 @@
-#include "entry/FrmMain.h"
+#include "entry/window/FrmMain.h"
 
 #include "assets/NakshatraPictures.h"
+#include "desktop/FileDialogs.h"
+#include "desktop/LinkLabel.h"
+#include "desktop/MessageBoxes.h"
+#include "desktop/OfferFrame.h"
+#include "desktop/PageOpeners.h"
+#include "desktop/ProgramWindow.h"
+#include "desktop/WebAddresses.h"
 #include "engine/Ephemeris.h"
-#include "entry/FrmTimeZone.h"
-#include "entry/WebLookup.h"
+#include "entry/window/FrmTimeZone.h"
+#include "entry/window/WebLookup.h"
 #include "knowledge/CurrentReading.h"
-#include "knowledge/NakshatraProfile.h"
 #include "report/BirFile.h"
-#include "shell/base/FileDialogs.h"
-#include "shell/base/LinkLabel.h"
-#include "shell/base/MessageBoxes.h"
-#include "shell/base/OfferFrame.h"
-#include "shell/base/PageOpeners.h"
-#include "shell/base/ProgramWindow.h"
-#include "shell/base/WebAddresses.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -166,6 +165,14 @@ void selectByText(QComboBox* list, const QString& text)
 int listNumber(const QComboBox* list)
 {
     return list->currentText().toInt();
+}
+
+FileDialogRequest openDialogRequest()
+{
+    return {QStringLiteral("Select the source file"),
+            QStringLiteral("Ondara Astrology (*.bir)"),
+            QStringLiteral("bir"),
+            {}};
 }
 
 std::optional<QStringList> readSavedLines(const QString& path)
@@ -619,7 +626,7 @@ void FrmMain::fillBirthData()
 
 void FrmMain::cmdOpen_Click()
 {
-    const QString path = FileDialogs::instance().getOpenFileName(this, BirFile::openDialogRequest());
+    const QString path = FileDialogs::instance().getOpenFileName(this, openDialogRequest());
     if (path.isEmpty()) {
         return;
     }

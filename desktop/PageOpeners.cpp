@@ -1,7 +1,7 @@
-#include "shell/base/PageOpeners.h"
+#include "desktop/PageOpeners.h"
 
-#include "shell/base/UrlOpener.h"
-#include "shell/base/WebAddresses.h"
+#include "desktop/UrlOpener.h"
+#include "desktop/WebAddresses.h"
 
 namespace {
 

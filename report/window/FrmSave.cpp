@@ -1,18 +1,17 @@
-#include "report/FrmSave.h"
+#include "report/window/FrmSave.h"
 
+#include "desktop/FileDialogs.h"
+#include "desktop/LinkLabel.h"
+#include "desktop/MessageBoxes.h"
+#include "desktop/OfferFrame.h"
+#include "desktop/PageOpeners.h"
+#include "desktop/Printing.h"
+#include "desktop/ProgramWindow.h"
+#include "desktop/WebAddresses.h"
 #include "knowledge/CurrentReading.h"
-#include "knowledge/NakshatraProfile.h"
 #include "report/BirFile.h"
 #include "report/ReportComposer.h"
-#include "report/ReportLinks.h"
-#include "shell/base/FileDialogs.h"
-#include "shell/base/LinkLabel.h"
-#include "shell/base/MessageBoxes.h"
-#include "shell/base/OfferFrame.h"
-#include "shell/base/PageOpeners.h"
-#include "shell/base/Printing.h"
-#include "shell/base/ProgramWindow.h"
-#include "shell/base/WebAddresses.h"
+#include "report/window/ReportLinks.h"
 
 #include <QHBoxLayout>
 #include <QLayout>
@@ -22,6 +21,15 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// Qt's dialogs ask before replacing a file unless told otherwise; a name typed without an ending gets ".bir".
+FileDialogRequest saveDialogRequest()
+{
+    return {QStringLiteral("Save Your Birth Star Details"),
+            QStringLiteral("Rich Text Format (*.bir)"),
+            QStringLiteral("bir"),
+            {}};
+}
 
 QString discussionBoardPraise()
 {
@@ -118,7 +126,7 @@ void FrmSave::buildWindow()
 
 void FrmSave::cmdSave_Click()
 {
-    const QString path = FileDialogs::instance().getSaveFileName(this, BirFile::saveDialogRequest());
+    const QString path = FileDialogs::instance().getSaveFileName(this, saveDialogRequest());
     if (path.isEmpty()) {
         return;
     }

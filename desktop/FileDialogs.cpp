@@ -1,4 +1,4 @@
-#include "shell/base/FileDialogs.h"
+#include "desktop/FileDialogs.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "report/ReportLinks.h"
+#include "report/window/ReportLinks.h"
 
-#include "shell/base/UrlOpener.h"
+#include "desktop/UrlOpener.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "shell/base/LinkLabel.h"
+#include "desktop/LinkLabel.h"
 
 #include <QCursor>
 #include <QKeyEvent>

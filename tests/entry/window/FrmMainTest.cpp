@@ -1,10 +1,10 @@
-#include "entry/FrmMain.h"
+#include "entry/window/FrmMain.h"
 
+#include "desktop/WebAddresses.h"
 #include "engine/Ephemeris.h"
 #include "knowledge/CurrentReading.h"
 #include "knowledge/NakshatraProfile.h"
 #include "report/BirFile.h"
-#include "shell/base/WebAddresses.h"
 #include "tests/support/TestSeams.h"
 
 #include <QAction>
@@ -705,7 +705,10 @@ void FrmMainTest::openCancelledChangesNothing()
     clickButton("cmdOpen");
 
     QCOMPARE(m_seams->files.openRequests.size(), 1);
-    QCOMPARE(m_seams->files.openRequests.constFirst().caption, QStringLiteral("Select the source file"));
+    const FileDialogRequest request = m_seams->files.openRequests.constFirst();
+    QCOMPARE(request.caption, QStringLiteral("Select the source file"));
+    QCOMPARE(request.filter, QStringLiteral("Ondara Astrology (*.bir)"));
+    QCOMPARE(request.defaultSuffix, QStringLiteral("bir"));
     QVERIFY(m_seams->messages.shown.isEmpty());
     QCOMPARE(fieldTexts(), before);
     QCOMPARE(opened.size(), 0);

@@ -1,4 +1,4 @@
-#include "shell/base/UrlOpener.h"
+#include "desktop/UrlOpener.h"
 
 #include <QDesktopServices>
 

@@ -1,8 +1,8 @@
-#include "shell/base/OfferFrame.h"
+#include "desktop/OfferFrame.h"
 
-#include "shell/base/LinkLabel.h"
-#include "shell/base/PageOpeners.h"
-#include "shell/base/ProgramTexts.h"
+#include "desktop/LinkLabel.h"
+#include "desktop/PageOpeners.h"
+#include "desktop/ProgramTexts.h"
 
 #include <QStackedLayout>
 

@@ -1,4 +1,4 @@
-#include "shell/base/SettingsStore.h"
+#include "desktop/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

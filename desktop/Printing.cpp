@@ -1,4 +1,4 @@
-#include "shell/base/Printing.h"
+#include "desktop/Printing.h"
 
 #include <QCoreApplication>
 #include <QPainter>

@@ -1,0 +1,99 @@
+#include "desktop/LinkLabel.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+
+// The link label remembers its height for each width; what it remembers must never outlive the text or the font
+// it was measured with. A plain QLabel with the same text and font is the yardstick.
+class LinkLabelTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void heightFollowsTheText();
+    void heightFollowsTheFont();
+    void keysAndLeftClickPressTheLink_data();
+    void keysAndLeftClickPressTheLink();
+    void storedCaptionShowsOneAmpersand();
+};
+
+namespace {
+
+int plainHeight(const QString& text, const QFont& font, int width)
+{
+    QLabel label(text);
+    label.setWordWrap(true);
+    label.setFont(font);
+    return label.heightForWidth(width);
+}
+
+const QString shortText = QStringLiteral("Click here.");
+const QString longText = QStringLiteral(
+    "Our discussion board is the friendliest place on the web to talk about astrology. Come and join in!");
+
+} // namespace
+
+void LinkLabelTest::heightFollowsTheText()
+{
+    LinkLabel link(shortText);
+    const int width = 120;
+    QCOMPARE(link.heightForWidth(width), plainHeight(shortText, link.font(), width));
+
+    link.setText(longText);
+    QCOMPARE(link.heightForWidth(width), plainHeight(longText, link.font(), width));
+    QVERIFY(link.heightForWidth(width) > plainHeight(shortText, link.font(), width));
+
+    link.setText(shortText);
+    QCOMPARE(link.heightForWidth(width), plainHeight(shortText, link.font(), width));
+}
+
+void LinkLabelTest::heightFollowsTheFont()
+{
+    LinkLabel link(longText);
+    const int width = 200;
+    const int before = link.heightForWidth(width);
+
+    QFont larger = link.font();
+    larger.setPointSizeF(larger.pointSizeF() * 2);
+    link.setFont(larger);
+
+    QCOMPARE(link.heightForWidth(width), plainHeight(longText, larger, width));
+    QVERIFY(link.heightForWidth(width) > before);
+}
+
+void LinkLabelTest::keysAndLeftClickPressTheLink_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("presses");
+    QTest::newRow("space") << int(Qt::Key_Space) << 1;
+    QTest::newRow("return") << int(Qt::Key_Return) << 1;
+    QTest::newRow("enter") << int(Qt::Key_Enter) << 1;
+    QTest::newRow("a letter") << int(Qt::Key_A) << 0;
+}
+
+void LinkLabelTest::keysAndLeftClickPressTheLink()
+{
+    QFETCH(int, key);
+    QFETCH(int, presses);
+    LinkLabel link(shortText);
+    QSignalSpy clicked(&link, &LinkLabel::clicked);
+    QTest::keyClick(&link, static_cast<Qt::Key>(key));
+    QCOMPARE(clicked.size(), presses);
+    QTest::mouseClick(&link, Qt::RightButton);
+    QCOMPARE(clicked.size(), presses);
+    QTest::mouseClick(&link, Qt::LeftButton);
+    QCOMPARE(clicked.size(), presses + 1);
+}
+
+void LinkLabelTest::storedCaptionShowsOneAmpersand()
+{
+    LinkLabel* link = LinkLabel::named("lblTest", QStringLiteral("Latitude && Longitude"));
+    QCOMPARE(link->text(), QStringLiteral("Latitude & Longitude"));
+    QCOMPARE(link->accessibleName(), QStringLiteral("Latitude & Longitude"));
+    QCOMPARE(link->objectName(), QStringLiteral("lblTest"));
+    delete link;
+}
+
+QTEST_MAIN(LinkLabelTest)
+#include "LinkLabelTest.moc"

@@ -12,20 +12,11 @@ public:
     double random() override { return QRandomGenerator::global()->generateDouble(); }
 };
 
-Clock* installed = nullptr;
-
 } // namespace
 
-Clock& Clock::instance()
+template <>
+Clock& Seam<Clock>::real()
 {
     static SystemClock real;
-    if (installed) {
-        return *installed;
-    }
     return real;
-}
-
-void Clock::setInstance(Clock* clock)
-{
-    installed = clock;
 }

@@ -28,20 +28,11 @@ public:
     }
 };
 
-FileDialogs* installed = nullptr;
-
 } // namespace
 
-FileDialogs& FileDialogs::instance()
+template <>
+FileDialogs& Seam<FileDialogs>::real()
 {
     static RealFileDialogs real;
-    if (installed) {
-        return *installed;
-    }
     return real;
-}
-
-void FileDialogs::setInstance(FileDialogs* dialogs)
-{
-    installed = dialogs;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "desktop/Seam.h"
+
 #include <QFileDialog>
 #include <QString>
 
@@ -14,13 +16,13 @@ struct FileDialogRequest
 };
 
 // Standard open and save dialogs. An empty result means the user cancelled. Tests set the next file name instead.
-class FileDialogs
+class FileDialogs : public Seam<FileDialogs>
 {
 public:
     virtual ~FileDialogs() = default;
     virtual QString getOpenFileName(QWidget* parent, const FileDialogRequest& request) = 0;
     virtual QString getSaveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
-
-    static FileDialogs& instance();
-    static void setInstance(FileDialogs* dialogs); // nullptr restores the real dialogs
 };
+
+template <>
+FileDialogs& Seam<FileDialogs>::real();

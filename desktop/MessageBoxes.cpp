@@ -21,8 +21,6 @@ public:
     }
 };
 
-MessageBoxes* installed = nullptr;
-
 QMessageBox::StandardButton askWithTitle(QWidget* parent, QMessageBox::Icon icon, const QString& text,
                                          QMessageBox::StandardButtons buttons)
 {
@@ -31,18 +29,11 @@ QMessageBox::StandardButton askWithTitle(QWidget* parent, QMessageBox::Icon icon
 
 } // namespace
 
-MessageBoxes& MessageBoxes::instance()
+template <>
+MessageBoxes& Seam<MessageBoxes>::real()
 {
     static RealMessageBoxes real;
-    if (installed) {
-        return *installed;
-    }
     return real;
-}
-
-void MessageBoxes::setInstance(MessageBoxes* boxes)
-{
-    installed = boxes;
 }
 
 void MessageBoxes::error(QWidget* parent, const QString& text)

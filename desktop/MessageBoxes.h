@@ -1,5 +1,7 @@
 #pragma once
 
+#include "desktop/Seam.h"
+
 #include <QMessageBox>
 #include <QString>
 
@@ -16,7 +18,7 @@ struct MessageRequest
 
 // The one way the program shows a message box. Tests install their own implementation (tests/support) that records
 // each request and answers from a queue, so no test ever blocks on a real dialog.
-class MessageBoxes
+class MessageBoxes : public Seam<MessageBoxes>
 {
 public:
     static constexpr const char* title = "Ondara";
@@ -24,12 +26,11 @@ public:
     virtual ~MessageBoxes() = default;
     virtual QMessageBox::StandardButton ask(QWidget* parent, const MessageRequest& request) = 0;
 
-    static MessageBoxes& instance();
-    // nullptr restores the real message boxes; the caller keeps ownership.
-    static void setInstance(MessageBoxes* boxes);
-
     static void error(QWidget* parent, const QString& text);
     static void information(QWidget* parent, const QString& text);
     // Information icon with Yes and No; returns QMessageBox::Yes or QMessageBox::No.
     static QMessageBox::StandardButton questionYesNo(QWidget* parent, const QString& text);
 };
+
+template <>
+MessageBoxes& Seam<MessageBoxes>::real();

@@ -42,20 +42,11 @@ public:
     }
 };
 
-Printing* installed = nullptr;
-
 } // namespace
 
-Printing& Printing::instance()
+template <>
+Printing& Seam<Printing>::real()
 {
     static DefaultPrinter real;
-    if (installed) {
-        return *installed;
-    }
     return real;
-}
-
-void Printing::setInstance(Printing* printing)
-{
-    installed = printing;
 }

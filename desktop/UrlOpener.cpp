@@ -10,20 +10,11 @@ public:
     void open(const QUrl& url) override { QDesktopServices::openUrl(url); }
 };
 
-UrlOpener* installed = nullptr;
-
 } // namespace
 
-UrlOpener& UrlOpener::instance()
+template <>
+UrlOpener& Seam<UrlOpener>::real()
 {
     static DesktopUrlOpener real;
-    if (installed) {
-        return *installed;
-    }
     return real;
-}
-
-void UrlOpener::setInstance(UrlOpener* opener)
-{
-    installed = opener;
 }

@@ -1,14 +1,16 @@
 #pragma once
 
+#include "desktop/Seam.h"
+
 #include <QUrl>
 
 // Hands a web address to the user's browser. Failures (no browser) are silent by design; tests record the addresses.
-class UrlOpener
+class UrlOpener : public Seam<UrlOpener>
 {
 public:
     virtual ~UrlOpener() = default;
     virtual void open(const QUrl& url) = 0;
-
-    static UrlOpener& instance();
-    static void setInstance(UrlOpener* opener); // nullptr restores the real opener
 };
+
+template <>
+UrlOpener& Seam<UrlOpener>::real();

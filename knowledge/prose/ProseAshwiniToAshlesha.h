@@ -11,15 +11,15 @@ inline constexpr NakshatraProse proseAshwiniToAshlesha[] = {
         "demigods, and its emblem is the head of a horse. People born under it tend to have a lean, "
         "well-proportioned body that seems made for movement, a broad forehead, bright and eager eyes and a "
         "quick, springy step. Many keep a youthful look long after their contemporaries have lost it.",
-        "Natives of Ashwini carry the energy of a horse at the start of a race. They are quick to understand, "
-        "quick to decide and quick to act, and they rarely wait for someone else to make the first move. Like "
-        "the divine twins who rode to the rescue of anyone in distress, they feel a genuine urge to help, "
-        "heal and set things right, often without being asked and without expecting thanks. Their courage is "
-        "natural rather than studied: new places, new ideas and new beginnings excite them instead of "
-        "frightening them. They are honest and straightforward, dislike intrigue, and keep a cheerful, "
-        "childlike freshness that makes them good company. Ketu lends them intuition, so that their first "
-        "impression of a person or a problem is often the right one, and their pull towards dharma gives all "
-        "this energy a purpose: they want their work to do some real good.",
+        "Natives of Ashwini, whose animal and emblem are both the horse, carry the energy of a horse at the start of "
+        "a race. They are quick to understand, quick to decide and quick to act, and they rarely wait for someone "
+        "else to make the first move. Like the divine twins who rode to the rescue of anyone in distress, they feel a "
+        "genuine urge to help, heal and set things right, often without being asked and without expecting thanks. "
+        "Their courage is natural rather than studied: new places, new ideas and new beginnings excite them instead "
+        "of frightening them. They are honest and straightforward, dislike intrigue, and keep a cheerful, childlike "
+        "freshness that makes them good company. Ketu lends them intuition, so that their first impression of a "
+        "person or a problem is often the right one, and their pull towards dharma gives all this energy a purpose: "
+        "they want their work to do some real good.",
         "The same speed that makes Ashwini natives such good starters can leave them poor finishers. They "
         "plunge into ventures before thinking them through, lose interest once the first excitement fades, "
         "and may leave a trail of half-completed projects behind them. Impatience is their besetting fault: "
@@ -29,10 +29,10 @@ inline constexpr NakshatraProse proseAshwiniToAshlesha[] = {
         "the anger usually passes as fast as it came.",
         "Work that rewards quick decisions suits Ashwini natives: medicine, emergency and rescue services, "
         "veterinary care, sport, horse training and transport.",
-        "You bring warmth and enthusiasm to your home; married life goes best when your partner gives you "
-        "room to move and you slow down to listen.",
-        "The upper part of the feet is this nakshatra's part of the body, so sprains and foot injuries are "
-        "common, as are headaches and fevers.",
+        "As an Ashwini native you bring warmth and enthusiasm to your home; married life goes best when your partner "
+        "gives you room to move and you slow down to listen.",
+        "Tradition gives Ashwini the upper part of the feet, and the star's swift nature is linked there with sprains "
+        "and knocks. As a Vata star it is also associated with headaches and with fevers that rise and pass quickly.",
     },
     // Bharani
     {
@@ -50,18 +50,19 @@ inline constexpr NakshatraProse proseAshwiniToAshlesha[] = {
         "resourceful, they keep going until a task is done, and artha, their aim in life, makes them capable "
         "earners and careful managers of what they own. Friends value them for their frankness and for a "
         "generosity that is real rather than showy.",
-        "Their frankness is a virtue until it turns into harshness: Bharani natives can be judgemental, quick "
-        "to condemn and slow to forgive, as though they sat in Yamaraja's court themselves. The Venusian love "
-        "of pleasure may run to excess in food, comfort, spending or romance, and their strong will easily "
-        "slides into obstinacy. Under pressure they show the ferocity of their nature in sudden outbursts of "
-        "temper that they later regret. Some are jealous and possessive in love, some resent criticism, and "
-        "many find it hard to accept that the rules they apply to others also apply to themselves.",
+        "Bharani's frankness is a virtue until it turns into harshness: its natives can be judgemental, quick to "
+        "condemn and slow to forgive, as though they sat in Yamaraja's court themselves. The Venusian love of "
+        "pleasure may run to excess in food, comfort, spending or romance, and their strong will easily slides into "
+        "obstinacy. Under pressure they show the ferocity of their nature in sudden outbursts of temper that they "
+        "later regret. Some are jealous and possessive in love, some resent criticism, and many find it hard to "
+        "accept that the rules they apply to others also apply to themselves.",
         "Bharani natives do well in law, finance, film and fashion, and in work that touches birth or death, "
         "such as midwifery or insurance.",
-        "In love you are passionate and loyal but possessive; your marriage thrives when you temper jealousy "
-        "with trust.",
-        "Bharani governs the soles of the feet, which may suffer from cracks or aches; skin complaints and "
-        "the effects of overindulgence are also seen.",
+        "Born under Bharani, you are passionate and loyal in love but possessive; your marriage thrives when you "
+        "temper jealousy with trust.",
+        "Bharani rules the soles of the feet in the old body lists, which tie the star to cracked skin and aching "
+        "soles. Its Pitta dosha adds heat: the tradition links it with skin complaints and with the after-effects of "
+        "overindulgence.",
     },
     // Krittika
     {
@@ -70,26 +71,26 @@ inline constexpr NakshatraProse proseAshwiniToAshlesha[] = {
         "emblem is a razor, the sharp blade that cuts away whatever is impure. Natives tend to have a medium "
         "to tall build, a strong neck and shoulders, a prominent nose and a bright, penetrating gaze; many "
         "have a glowing complexion and carry themselves with noticeable dignity.",
-        "Fire purifies, and Krittika natives carry something of that purifying power. They are direct, "
-        "principled and ambitious, with a sharp intellect that quickly separates truth from pretence. Under "
-        "the Sun's rule they have self-respect and natural authority, and people instinctively look to them "
-        "to take charge. Their nature is both sharp and soft: the blade that cuts can also be the knife of a "
-        "careful cook, and beneath a firm exterior they are nurturing and protective, much as the six "
-        "Krittika sisters nursed the infant war god. They work hard, keep their word and hold a strong sense "
-        "of honour. Once they have chosen a goal they pursue it with remarkable determination, and they are "
-        "not afraid to stand alone for what they believe is right.",
-        "Yet the razor cuts in both directions. Krittika natives can wound with words, speaking with a "
-        "sharpness they do not always intend, and their pride makes it hard for them to admit a mistake or to "
-        "apologise. Their Rakshasa temperament shows in a fiery temper, a streak of stubbornness and a "
-        "tendency to hold grudges. They may be overcritical of others while overlooking their own failings, "
-        "and their high standards can leave them restless and dissatisfied. Ambition pursued too "
-        "single-mindedly may isolate them, and their wish for recognition sometimes turns into vanity.",
-        "Cooks and chefs, goldsmiths and metal workers, military officers, administrators, critics, editors "
-        "and teachers often come from this nakshatra.",
-        "Family matters deeply to you, yet a sharp word from you can hurt those closest; patience on both "
-        "sides keeps the peace.",
-        "With the head as its part of the body, Krittika brings a tendency to headaches, fevers and eye "
-        "strain; burns and cuts call for care.",
+        "Fire purifies, and Krittika natives carry something of that purifying power. They are direct, principled and "
+        "ambitious, with a sharp intellect that quickly separates truth from pretence. Under the Sun's rule they have "
+        "self-respect and natural authority, and people instinctively look to them to take charge. Their nature is "
+        "both sharp and soft: the blade that cuts can also be the knife of a careful cook. The sheep, their animal, "
+        "stands for the gentleness beneath their firm exterior: they are nurturing and protective, much as the six "
+        "Krittika sisters nursed the infant war god. They work hard, keep their word and hold a strong sense of "
+        "honour. Once they have chosen a goal they pursue it with remarkable determination, and they are not afraid "
+        "to stand alone for what they believe is right.",
+        "The razor of Krittika cuts in both directions. Its natives can wound with words, speaking with a sharpness "
+        "they do not always intend, and their pride makes it hard for them to admit a mistake or to apologise. Their "
+        "Rakshasa temperament shows in a fiery temper, a streak of stubbornness and a tendency to hold grudges. They "
+        "may be overcritical of others while overlooking their own failings, and their high standards can leave them "
+        "restless and dissatisfied. Ambition pursued too single-mindedly may isolate them, and their wish for "
+        "recognition sometimes turns into vanity.",
+        "Many cooks and chefs, goldsmiths and metal workers, military officers, administrators, critics, editors and "
+        "teachers are born under Krittika.",
+        "Family matters deeply to a Krittika native like you, yet a sharp word from you can hurt those closest; "
+        "patience on both sides keeps the peace.",
+        "In the traditional scheme Krittika governs the head, and its fiery rulers link the star with headaches, "
+        "fevers and tired eyes, and with burns and cuts; its Kapha dosha adds a leaning towards colds and congestion.",
     },
     // Rohini
     {
@@ -98,15 +99,16 @@ inline constexpr NakshatraProse proseAshwiniToAshlesha[] = {
         "Rohini was said to be, and its ruling deva is Brahma, the creator of the universe; its emblem is a "
         "chariot. Rohini natives are often strikingly attractive, with a shapely body, soft skin, large "
         "expressive eyes, a gentle smile and a graceful way of moving.",
-        "Charm comes naturally to people born under Rohini. The Moon gives them sensitivity, imagination and "
-        "a fine feeling for colour, music and form, while Brahma, the creator, lends them a fertile mind and "
-        "a gift for bringing things into being, whether a garden, a business or a work of art. Rooted in the "
-        "earth element and fixed by nature, they are steady and reliable: they build slowly, but what they "
-        "build lasts. They are courteous, sweet-spoken and sociable, and they know how to make others feel "
-        "welcome. Like a well-driven chariot they move purposefully towards their aims, and their love of "
-        "comfort is matched by the patience to earn it. Many are deeply attached to nature, family and "
-        "tradition, and beneath their worldly grace runs a quiet longing for something higher, in keeping "
-        "with moksha, their aim in life.",
+        "Charm comes naturally to people born under Rohini, and the serpent, their animal, lends it a magnetic "
+        "quality that others find hard to resist. Brahma, maker of the universe, shows in their fertile minds and "
+        "their gift for bringing things into being, whether a garden, a business or a work of art; the Moon, who "
+        "loved Rohini best of all his wives, shows in their sensitivity, imagination and fine feeling for colour, "
+        "music and form. Rooted in the earth element and fixed by nature, they are steady and reliable: they build "
+        "slowly, but what they build lasts. They are courteous, sweet-spoken and sociable, and they know how to make "
+        "others feel welcome. Like a well-driven chariot they move purposefully towards their aims, and their love of "
+        "comfort is matched by the patience to earn it. Many are deeply attached to nature, family and tradition, and "
+        "beneath their worldly grace runs a quiet longing for something higher, in keeping with moksha, their aim in "
+        "life.",
         "Rohini's gifts of beauty and comfort carry their own temptations. Natives may grow attached to "
         "luxury, to admiration or to possessions, and find it hard to let go of anything, or anyone, they "
         "consider theirs. The Moon makes their moods changeable, and they can be oversensitive to criticism. "
@@ -116,10 +118,10 @@ inline constexpr NakshatraProse proseAshwiniToAshlesha[] = {
         "faults.",
         "Rohini's earthy, creative gifts point towards farming and gardening, the food trade, fashion, music, "
         "painting and interior design.",
-        "Home is where you are happiest: you make it beautiful and comfortable, and you are an affectionate "
-        "partner and caring parent.",
-        "For Rohini natives the forehead is the sensitive point: headaches and sinus pain are common, along "
-        "with sore throats and colds.",
+        "Home is where you are happiest, as Rohini natives usually are: you make it beautiful and comfortable, and "
+        "you are an affectionate partner and caring parent.",
+        "For Rohini the tradition names the forehead as its part of the body, and its Kapha dosha, heavy and moist, "
+        "is associated with headaches, sinus pain, sore throats and colds.",
     },
     // Mrigasira
     {
@@ -128,55 +130,54 @@ inline constexpr NakshatraProse proseAshwiniToAshlesha[] = {
         "deva; its emblem is the head of a deer, always alert and searching. People born here are typically "
         "slim and of medium or tall height, with long limbs, a finely drawn face, well-marked eyebrows and "
         "bright, slightly restless eyes.",
-        "Curiosity is the keynote of this star. Like the deer whose head is its symbol, Mrigasira natives are "
-        "always searching: for knowledge, for beauty, for new experience and, at the deepest level, for "
-        "truth. They are gentle, soft-spoken and courteous, with refined taste and a love of learning, travel "
-        "and conversation. Chandra gives them a lively, receptive mind and real sympathy for other people, "
-        "while Mars adds energy and the courage to follow their questions wherever they lead. They are good "
-        "researchers and keen observers who notice what others miss. Their Deva temperament makes them kind "
-        "and well-meaning, faithful in friendship and fond of peace, and their wit and quick intelligence "
-        "make them pleasant company in any gathering.",
-        "Restlessness is the shadow of so much searching. Mrigasira natives may drift from one interest, job "
-        "or relationship to the next, always suspecting that something better lies just beyond the next hill. "
-        "Timid in the manner of the deer, they can be indecisive and easily alarmed, and suspicion of other "
-        "people's motives may creep into their dealings. Mars makes some of them argumentative, and a sharp "
-        "word from them can surprise those who know only their gentle side. Others grow fickle, impatient "
-        "with routine, or so absorbed in their own pursuits that they neglect practical duties.",
-        "Any career that lets them explore is welcome: research, writing, teaching, travel, music, perfumery "
-        "or work as a surveyor.",
+        "Curiosity is the keynote of Mrigasira. Like the deer whose head is its symbol, its natives are always "
+        "searching: for knowledge, for beauty, for new experience and, at the deepest level, for truth. They are "
+        "gentle, soft-spoken and courteous, with refined taste and a love of learning, travel and conversation. Their "
+        "minds are lively and receptive, as befits a star whose deity is Chandra, the Moon as ruler of the mind, and "
+        "they feel real sympathy for other people; Mars, the ruling planet, supplies the energy and courage to follow "
+        "their questions wherever they lead. The serpent, the star's animal, adds a quiet subtlety, so that they make "
+        "good researchers and keen observers who notice what others miss. Their Deva temperament makes them kind and "
+        "well-meaning, faithful in friendship and fond of peace, and their wit and quick intelligence make them "
+        "pleasant company in any gathering.",
+        "Restlessness is the shadow of Mrigasira's endless searching. Its natives may drift from one interest, job or "
+        "relationship to the next, always suspecting that something better lies just beyond the next hill. Timid in "
+        "the manner of the deer, they can be indecisive and easily alarmed, and suspicion of other people's motives "
+        "may creep into their dealings. Mars makes some of them argumentative, and a sharp word from them can "
+        "surprise those who know only their gentle side. Others grow fickle, impatient with routine, or so absorbed "
+        "in their own pursuits that they neglect practical duties.",
+        "Mrigasira natives welcome any career that lets them explore: research, writing, teaching, travel, music, "
+        "perfumery or work as a surveyor.",
         "Marriage with Mrigasira natives asks for patience, for they are affectionate but restless; once "
         "settled, they make caring spouses and parents.",
-        "Natives should watch for troubles around the eyebrows and face, such as sinus complaints, headaches "
-        "and skin eruptions.",
+        "The tradition links Mrigasira with the eyebrows, and so with the face and the eyes around them; its Pitta "
+        "dosha is associated with heat in the skin, such as rashes and eruptions, and with sinus complaints and "
+        "headaches.",
     },
     // Ardra
     {
-        "In sixth place comes Ardra, which occupies Gemini from 6°40′ to 20°00′. It is ruled by "
-        "Rahu, the shadowy north node of the Moon, and by the deva Rudra, the storm form of Shiva, lord of "
-        "destruction and anger. Its emblem is a precious stone, hard and brilliant like a gem washed clean by "
-        "rain. Ardra natives often have a lean or medium frame, a round face, sharp features and intense, "
-        "searching eyes that miss very little.",
-        "Ardra means the moist one, and like a thunderstorm that clears the air, its natives have the power "
-        "to sweep away what is stale and make room for new growth. They are intelligent, inquisitive and "
-        "intensely truthful, with a mind that enjoys difficult problems and will not accept easy answers. "
-        "Rahu gives them originality and an appetite for the new and unconventional, so that many are drawn "
-        "to science, technology and research. They feel deeply, and their sympathy for people who are "
-        "suffering is genuine; having met hardship themselves, they know how to comfort others. When life "
-        "knocks them down they recover with remarkable resilience, and their loyalty, like that of the dog, "
-        "their animal, is complete once it has been given.",
-        "The storm that clears can also destroy. Ardra natives are subject to sudden gusts of anger and may "
-        "say or do things in a moment that take years to repair. Their sharp and dreadful nature can make "
-        "them critical, restless and hard to please, and their truthfulness sometimes turns into bluntness "
-        "that hurts. Rahu may bring periods of confusion, self-doubt or ingratitude, and some natives swing "
-        "between elation and gloom. They can be arrogant about their intelligence, careless with money and "
-        "reluctant to accept advice, and when hurt they may nurse their grievances long after others have "
-        "forgotten them.",
+        "In sixth place comes Ardra, which occupies Gemini from 6°40′ to 20°00′. It is ruled by Rahu, the shadowy "
+        "north node of the Moon, and by the deva Rudra, the storm form of Shiva, lord of destruction and anger. Its "
+        "emblem is a precious stone, hard and brilliant, as if washed clean by the rain. Ardra natives often have a "
+        "lean or medium frame, a round face, sharp features and intense, searching eyes that miss very little.",
+        "Ardra means the moist one, and like a thunderstorm that clears the air, its natives have the power to sweep "
+        "away what is stale and make room for new growth. They are intelligent, inquisitive and intensely truthful, "
+        "with a mind that enjoys difficult problems and will not accept easy answers. Rahu, the shadowy node, pulls "
+        "their curiosity towards the new and the unconventional, and many find their way into science, technology and "
+        "research. They feel deeply, and their sympathy for people who are suffering is genuine; having met hardship "
+        "themselves, they know how to comfort others. When life knocks them down they recover with remarkable "
+        "resilience, and like the dog, their animal, they stand by those they love in any weather.",
+        "Ardra's storm, which clears the air, can also destroy: its natives are subject to sudden gusts of anger and "
+        "may say or do things in a moment that take years to repair. Their sharp and dreadful nature can make them "
+        "critical, restless and hard to please, and their truthfulness sometimes turns into bluntness that hurts. "
+        "Rahu is linked with spells of confusion, self-doubt or ingratitude, and some natives swing between elation "
+        "and gloom. They can be arrogant about their intelligence, careless with money and reluctant to accept "
+        "advice, and when hurt they may nurse their grievances long after others have forgotten them.",
         "Under Ardra one finds many scientists, software developers, engineers, researchers, investigators, "
         "psychologists and pharmacists.",
-        "Storms in the household are likely unless Ardra natives find an understanding partner, though their "
-        "devotion to family is real.",
-        "Good care of the eyes is advised, since they are Ardra's part of the body; throat infections, asthma "
-        "and nervous complaints are also typical.",
+        "Ardra natives are truly devoted to their families, though the storms of their temper can unsettle the "
+        "household; an understanding partner helps to calm them.",
+        "Ardra is linked by tradition with the eyes, and with the strain that a restless, searching gaze can bring; "
+        "as a Vata star it is also associated with the throat, the breath and the nerves.",
     },
     // Punarvasu
     {
@@ -185,14 +186,16 @@ inline constexpr NakshatraProse proseAshwiniToAshlesha[] = {
         "and a house: the arrow that goes out and the shelter that welcomes it home. Natives are often tall "
         "and well built, with a pleasant oval face, a long nose, soft eyes and a kindly expression that "
         "inspires trust at first sight.",
-        "Renewal is written into the very name of Punarvasu, the return of the light, and its natives share "
-        "that spirit. Whatever setbacks they suffer, they come back to hope, to goodness and to the things "
-        "that matter. Aditi, the all-embracing mother, gives them a generous, forgiving heart and an instinct "
-        "to shelter and feed others, while Jupiter adds wisdom, faith and a love of learning and philosophy. "
-        "They are content with little, honest in their dealings and happiest when life is simple. Adaptable "
-        "by nature, they adjust easily to new circumstances and are at home almost anywhere. Friends find "
-        "them patient, good-humoured and wise in counsel, and many grow into teachers, advisers or spiritual "
-        "guides whom others seek out in difficult times.",
+        "Renewal is written into the very name of Punarvasu, the return of the light, and its natives share that "
+        "spirit. Whatever setbacks they suffer, they come back to hope, to goodness and to the things that matter, "
+        "and like the cat, their animal, they tend to land on their feet. Something of Aditi, the all-embracing "
+        "mother, lives in their generous, forgiving hearts and their instinct to shelter and feed others; Jupiter's "
+        "part is the wisdom, faith and love of learning and philosophy that ripen in them with age. With artha as "
+        "their aim in life they earn and manage money sensibly, yet they want it for the security of home and family "
+        "rather than for show, and they are honest in their dealings and happiest when life is simple. Adaptable by "
+        "nature, they adjust easily to new circumstances and are at home almost anywhere. Friends find them patient, "
+        "good-humoured and wise in counsel, and many grow into teachers, advisers or spiritual guides whom others "
+        "seek out in difficult times.",
         "Contentment and easy acceptance, the gifts of Punarvasu, can slip into complacency. Natives may lack "
         "drive, settle for less than they could achieve, or repeat the same mistakes in the belief that "
         "things will right themselves. Their mutable nature makes them changeable and at times unreliable, "
@@ -204,8 +207,8 @@ inline constexpr NakshatraProse proseAshwiniToAshlesha[] = {
         "hospitality and travel.",
         "A house full of relatives and guests suits Punarvasu natives, who honour their parents and make "
         "loyal, forgiving spouses.",
-        "Colds, sinus trouble and allergies are common, since the nose is linked with Punarvasu; the lungs "
-        "and digestion also need attention.",
+        "The nose is Punarvasu's part of the body in the old lists, which tie the star to colds, sinus trouble and "
+        "sneezing; its Vata dosha connects it as well with the lungs and with an uneven digestion.",
     },
     // Pushya
     {
@@ -214,14 +217,14 @@ inline constexpr NakshatraProse proseAshwiniToAshlesha[] = {
         "his role as teacher of the demigods. Its emblems are a circle, a flower and an arrow. Pushya natives "
         "usually have a medium, well-nourished build, a full and pleasant face, a calm bearing and gentle "
         "eyes that reflect a settled mind.",
-        "To nourish and to thrive: that is what the name Pushya means, and its natives live up to it. They "
-        "are caring, dependable and conscientious, the kind of people who quietly take responsibility for "
-        "others and see that their needs are met. Brihaspati, guru of the gods, gives them reverence for "
-        "learning, respect for tradition and a strong moral sense, while Saturn supplies discipline, patience "
-        "and the capacity for steady hard work. They are modest and sincere, slow to boast and quick to help, "
-        "and their advice is practical and well considered. Devoted to dharma, they keep their promises, "
-        "honour their elders and often find real joy in religious or charitable work. Their calm, protective "
-        "presence makes a household, an office or a whole community feel safe.",
+        "To nourish and to thrive: that is what the name Pushya means, and its natives live up to it. They are "
+        "caring, dependable and conscientious, the kind of people who quietly take responsibility for others and see "
+        "that their needs are met. Their reverence for learning, respect for tradition and strong moral sense belong "
+        "to Brihaspati, guru of the gods; their discipline, patience and capacity for steady hard work belong to "
+        "Saturn. Like the sheep, their animal, they are at their best among others, modest and sincere, slow to boast "
+        "and quick to help, and their advice is practical and well considered. Devoted to dharma, they keep their "
+        "promises, honour their elders and often find real joy in religious or charitable work. Their calm, "
+        "protective presence makes a household, an office or a whole community feel safe.",
         "Too much of a good thing is the danger for Pushya natives: their devotion to duty can turn rigid or "
         "overbearing. They may insist that their way is the only right one, moralise at those who live "
         "differently and find change hard to accept. Saturn's influence can bring pessimism, self-doubt and a "
@@ -231,10 +234,9 @@ inline constexpr NakshatraProse proseAshwiniToAshlesha[] = {
         "status and routine.",
         "As nurturers, Pushya natives make good teachers, priests, counsellors, nurses and social workers, "
         "and prosper in dairy farming and food production.",
-        "Pushya natives are faithful partners and devoted parents, though they should guard against being too "
-        "controlling at home.",
-        "Since the face belongs to Pushya, natives may suffer from skin or dental trouble; the chest and "
-        "stomach are also sensitive.",
+        "Pushya natives are faithful partners and devoted parents, though at home their care can turn controlling.",
+        "Tradition assigns Pushya the face, and with it the skin and the teeth; its Pitta dosha adds heat, and the "
+        "chest and stomach are counted among the star's sensitive places.",
     },
     // Ashlesha
     {
@@ -243,14 +245,14 @@ inline constexpr NakshatraProse proseAshwiniToAshlesha[] = {
         "emblem, fittingly, is a coiled serpent. Natives frequently have a slender or compact body, a broad "
         "face, small but piercing eyes and a composed, watchful manner; some have a distinctive voice or a "
         "slightly hypnotic way of looking at people.",
-        "Serpent wisdom belongs to people born under Ashlesha: a keen, penetrating intelligence, an instinct "
-        "for what lies hidden and a remarkable ability to read others. Mercury gives them eloquence, wit and "
-        "skill in argument and negotiation, and few can match them in strategy or in finding their way "
-        "through complex situations. They are self-reliant and persistent, holding on to a goal, as the "
-        "serpent holds its prey, until it is theirs. Once their loyalty is won they are fiercely protective "
-        "of family and friends. Many take a deep interest in psychology, medicine, the occult or anything "
-        "that deals with the powers of the mind, and in them the serpent's power to heal, to renew itself and "
-        "to shed an old skin is as real as its sting.",
+        "Serpent wisdom belongs to people born under Ashlesha: a keen, penetrating intelligence, an instinct for what "
+        "lies hidden and a remarkable ability to read others. Mercury gives them eloquence, wit and skill in argument "
+        "and negotiation, and few can match them in strategy or in finding their way through complex situations. "
+        "Watchful and self-reliant like the cat, their animal, they are also persistent, holding on to a goal, as the "
+        "serpent holds its prey, until it is theirs. Once their loyalty is won they are fiercely protective of family "
+        "and friends. Many take a deep interest in psychology, medicine, the occult or anything that deals with the "
+        "powers of the mind, and in them the serpent's power to heal, to renew itself and to shed an old skin is as "
+        "real as its sting.",
         "The penetrating mind of Ashlesha can be put to crooked uses. Natives may become secretive, "
         "suspicious and manipulative, winding their way around people rather than dealing with them openly, "
         "and their gift with words can turn into flattery or deceit. Their Rakshasa temperament shows as a "
@@ -258,11 +260,11 @@ inline constexpr NakshatraProse proseAshwiniToAshlesha[] = {
         "chance to return it. Possessiveness, jealousy and a need to control are common, and some withdraw "
         "into moody isolation, trusting no one. They are not always grateful for help received, and their "
         "sharp tongue can poison relationships they actually value.",
-        "Psychology, medicine and pharmacy, research, law, diplomacy and journalism all make good use of the "
-        "sharp Ashlesha mind.",
-        "Fiercely protective of their family, people born under Ashlesha can still be possessive at home; "
-        "trust makes their marriage happier.",
-        "Earache and hearing problems reflect this star's rule over the ears; digestive complaints and "
-        "nervous tension are also seen.",
+        "The sharp Ashlesha mind is put to good use in psychology, medicine and pharmacy, research, law, diplomacy "
+        "and journalism.",
+        "People born under Ashlesha are fiercely protective of their family, yet can be possessive at home; trust "
+        "makes their marriage happier.",
+        "The ears belong to Ashlesha in the traditional scheme, which connects the star with earache and with the "
+        "hearing; a slow digestion and tension held in the nerves are also linked with this Kapha star.",
     },
 };

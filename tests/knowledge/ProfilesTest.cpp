@@ -75,6 +75,8 @@ private slots:
     void introductionNamesOrdinalSpanAndRulers();
     void noParagraphIsSharedOrMarkedUp();
     void domesticLifeSpeaksToTheReaderInTheFirstFourRows();
+    void noParagraphOpensWithAPronoun();
+    void healthDescribesWithoutDirectives();
     void shortAttributesAreShortAndPresent();
 };
 
@@ -252,6 +254,35 @@ void ProfilesTest::domesticLifeSpeaksToTheReaderInTheFirstFourRows()
     for (std::size_t i = 0; i < nakshatraProfiles.size(); ++i) {
         const QString domestic = text(nakshatraProfiles[i].domesticLife);
         QVERIFY2(domestic.contains(you) == (i < 4), qPrintable(domestic));
+    }
+}
+
+void ProfilesTest::noParagraphOpensWithAPronoun()
+{
+    // Each paragraph is shown alone in its own box, so an opening pronoun would have nothing to refer to.
+    const QRegularExpression pronoun(
+        QStringLiteral(
+            "^(I|We|You|He|She|It|They|Them|Their|Theirs|His|Her|Hers|Its|Our|Your|This|These|Those|That)\\b"),
+        QRegularExpression::CaseInsensitiveOption);
+    for (const NakshatraProfileRow& row : nakshatraProfiles) {
+        for (const ProseColumn& column : proseColumns) {
+            const QStringList paragraphs = text(row.*column.field).split(QStringLiteral("\r\n\r\n"));
+            for (const QString& paragraph : paragraphs) {
+                QVERIFY2(!paragraph.contains(pronoun),
+                         qPrintable(text(row.nakshatraName) + QLatin1Char(' ') + QLatin1String(column.name)
+                                    + QStringLiteral(": ") + paragraph.left(40)));
+            }
+        }
+    }
+}
+
+void ProfilesTest::healthDescribesWithoutDirectives()
+{
+    const QRegularExpression directive(QStringLiteral("\\b(should|must|advised)\\b"),
+                                       QRegularExpression::CaseInsensitiveOption);
+    for (const NakshatraProfileRow& row : nakshatraProfiles) {
+        const QString health = text(row.health);
+        QVERIFY2(!health.contains(directive), qPrintable(text(row.nakshatraName) + QStringLiteral(": ") + health));
     }
 }
 

@@ -1,11 +1,9 @@
 #include "shell/FrmAbout.h"
 
 #include "assets/NakshatraPictures.h"
-#include "desktop/LinkLabel.h"
-#include "desktop/PageOpeners.h"
 #include "desktop/ProgramTexts.h"
 #include "desktop/ProgramWindow.h"
-#include "desktop/WebAddresses.h"
+#include "desktop/SharedWidgets.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -22,17 +20,6 @@ constexpr const char* description
       "the Moon, unlike the sun sign of western astrology. Knowing your birth star helps you understand your "
       "positive and negative traits and so improve your personality. All rights reserved by the Ondara developers.";
 
-constexpr const char* fullBrandOfferLine = "Home Business Opportunity. Start your own Internet business and make "
-                                           "money online. Get this software fully branded for your website.";
-
-QLabel* makeLabel(const char* objectName, const QString& text)
-{
-    auto* label = new QLabel(text);
-    label->setObjectName(QString::fromLatin1(objectName));
-    label->setWordWrap(true);
-    return label;
-}
-
 } // namespace
 
 FrmAbout::FrmAbout(QWidget* parent)
@@ -46,26 +33,13 @@ FrmAbout::FrmAbout(QWidget* parent)
     picture->setPixmap(programIcon().pixmap(48, 48));
     picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
-    QLabel* name = makeLabel("Label2", QString::fromLatin1(ProgramTexts::caption));
-    QFont nameFont = name->font();
-    nameFont.setBold(true);
-    nameFont.setPointSizeF(nameFont.pointSizeF() * 1.4);
-    name->setFont(nameFont);
-
-    LinkLabel* coBrand = LinkLabel::named("lblCoBrand", QStringLiteral("Click here for more details."));
-    connect(coBrand, &LinkLabel::clicked, this, [] { OpenFullBrandPage(); });
-    LinkLabel* homePage
-        = LinkLabel::named("lblHomePage",
-                           QStringLiteral("Visit us at %1 for more free software and friendly discussions.")
-                               .arg(QString::fromLatin1(WebAddresses::siteName)));
-    connect(homePage, &LinkLabel::clicked, this, [] { OpenHomePage(); });
+    QLabel* name = makeWrappedLabel("Label2", QString::fromLatin1(ProgramTexts::caption));
+    name->setFont(titleFont(name->font()));
 
     auto* texts = new QVBoxLayout;
     texts->addWidget(name);
-    texts->addWidget(makeLabel("Label1", QString::fromLatin1(description)));
-    texts->addWidget(makeLabel("Label3", QString::fromLatin1(fullBrandOfferLine)));
-    texts->addWidget(coBrand);
-    texts->addWidget(homePage);
+    texts->addWidget(makeWrappedLabel("Label1", QString::fromLatin1(description)));
+    addAboutOfferAndLinks(texts);
 
     auto* top = new QHBoxLayout;
     top->addWidget(picture, 0, Qt::AlignTop);

@@ -7,6 +7,7 @@
 #include "desktop/PageOpeners.h"
 #include "desktop/ProgramTexts.h"
 #include "desktop/ProgramWindow.h"
+#include "desktop/SharedWidgets.h"
 #include "desktop/WebAddresses.h"
 #include "shell/ReferFriend.h"
 
@@ -87,14 +88,6 @@ const ReferralBox* referralBoxOf(const QObject* object)
     return found == referralBoxes.end() ? nullptr : &*found;
 }
 
-QLabel* makeLabel(const char* objectName, const QString& text)
-{
-    auto* label = new QLabel(text);
-    label->setObjectName(QString::fromLatin1(objectName));
-    label->setWordWrap(true);
-    return label;
-}
-
 } // namespace
 
 FrmExitScreen::FrmExitScreen(QWidget* parent)
@@ -141,13 +134,10 @@ QWidget* FrmExitScreen::buildHeader()
     layout->addWidget(picture, 0, Qt::AlignTop);
 
     auto* texts = new QVBoxLayout;
-    QLabel* caption = makeLabel("Label1", QString::fromLatin1(ProgramTexts::caption));
-    QFont captionFont = caption->font();
-    captionFont.setBold(true);
-    captionFont.setPointSizeF(captionFont.pointSizeF() * 1.4);
-    caption->setFont(captionFont);
+    QLabel* caption = makeWrappedLabel("Label1", QString::fromLatin1(ProgramTexts::caption));
+    caption->setFont(titleFont(caption->font()));
     texts->addWidget(caption);
-    m_message = makeLabel("Label2", {});
+    m_message = makeWrappedLabel("Label2", {});
     texts->addWidget(m_message);
     layout->addLayout(texts, 1);
     return header;
@@ -158,11 +148,11 @@ QWidget* FrmExitScreen::buildOtherPrograms()
     auto* frame = new QGroupBox(QStringLiteral("Download Our Other Programs"));
     frame->setObjectName(QStringLiteral("Frame6"));
     auto* layout = new QVBoxLayout(frame);
-    layout->addWidget(
-        makeLabel("Label3",
-                  QStringLiteral("Liked Ondara? We make more free programs for astrology, numerology and everyday "
-                                 "tasks, each as simple to use as this one. Download them, try them, and come back "
-                                 "for the new ones we add regularly.")));
+    layout->addWidget(makeWrappedLabel(
+        "Label3",
+        QStringLiteral("Liked Ondara? We make more free programs for astrology, numerology and everyday "
+                       "tasks, each as simple to use as this one. Download them, try them, and come back "
+                       "for the new ones we add regularly.")));
     auto* link = new LinkLabel;
     link->setObjectName(QStringLiteral("lblGoToHome"));
     link->setStoredCaption(QStringLiteral("Click here to see all our programs."));

@@ -7,6 +7,7 @@
 #include "desktop/OfferFrame.h"
 #include "desktop/PageOpeners.h"
 #include "desktop/ProgramWindow.h"
+#include "desktop/SharedWidgets.h"
 #include "desktop/WebAddresses.h"
 #include "engine/Ephemeris.h"
 #include "entry/window/FrmTimeZone.h"
@@ -294,28 +295,7 @@ void FrmMain::createMenus()
     mnuCalculate->setObjectName(QStringLiteral("mnuCalculate"));
     connect(mnuCalculate, &QAction::triggered, this, &FrmMain::cmdRashi_Click);
 
-    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* mnuOnline = mnuHelp->addAction(QStringLiteral("&Online Help"));
-    mnuOnline->setObjectName(QStringLiteral("mnuOnline"));
-    connect(mnuOnline, &QAction::triggered, this, [] { OpenHelpPage(); });
-    QAction* mnuVisit = mnuHelp->addAction(QStringLiteral("&Visit Us Online"));
-    mnuVisit->setObjectName(QStringLiteral("mnuVisit"));
-    connect(mnuVisit, &QAction::triggered, this, [] { OpenHomePage(); });
-    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelp1"));
-    QAction* mnuUpdate = mnuHelp->addAction(QStringLiteral("Check for Software &Update"));
-    mnuUpdate->setObjectName(QStringLiteral("mnuUpdate"));
-    connect(mnuUpdate, &QAction::triggered, this, [] { OpenUpdatePage(); });
-    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelp2"));
-    QAction* mnuAbout = mnuHelp->addAction(QStringLiteral("&About Software"));
-    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-    connect(mnuAbout, &QAction::triggered, this, &FrmMain::aboutRequested);
-
-    // Present by design but never available.
-    QAction* mnuMakeMoney = menuBar()->addAction(QStringLiteral("Make Money &Online"));
-    mnuMakeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
-    mnuMakeMoney->setEnabled(false);
-    connect(mnuMakeMoney, &QAction::triggered, this, [] { OpenFullBrandPage(); });
+    addHelpMenus(this, [this] { emit aboutRequested(); });
 }
 
 void FrmMain::layOutControls()

@@ -5,6 +5,7 @@
 #include "desktop/OfferFrame.h"
 #include "desktop/PageOpeners.h"
 #include "desktop/ProgramWindow.h"
+#include "desktop/SharedWidgets.h"
 #include "desktop/WebAddresses.h"
 #include "knowledge/CurrentReading.h"
 
@@ -105,7 +106,7 @@ QWidget* makeBox(const BoxDefinition& definition)
     return box;
 }
 
-QLabel* makeLabel(const BoxDefinition& definition, QWidget* buddy)
+QLabel* makeBoxLabel(const BoxDefinition& definition, QWidget* buddy)
 {
     auto* label = new QLabel(QString::fromUtf8(definition.label));
     label->setToolTip(QString::fromUtf8(definition.toolTip));
@@ -166,21 +167,7 @@ void FrmResult::buildMenus()
     addSeparator(file, "mnuFile1");
     connect(addItem(file, "mnuSave", "&Save"), &QAction::triggered, this, &FrmResult::cmdSave_Click);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(addItem(help, "mnuOnline", "&Online Help"), &QAction::triggered, this, [] { OpenHelpPage(); });
-    connect(addItem(help, "mnuVisit", "&Visit Us Online"), &QAction::triggered, this, [] { OpenHomePage(); });
-    addSeparator(help, "mnuHelp1");
-    connect(addItem(help, "mnuUpdate", "Check for Software &Update"), &QAction::triggered, this,
-            [] { OpenUpdatePage(); });
-    addSeparator(help, "mnuHelp2");
-    connect(addItem(help, "mnuAbout", "&About Software"), &QAction::triggered, this, &FrmResult::mnuAbout_Click);
-
-    // Part of the design but never offered: it stays greyed out.
-    QAction* makeMoney = menuBar()->addAction(QStringLiteral("Make Money &Online"));
-    makeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
-    makeMoney->setEnabled(false);
-    connect(makeMoney, &QAction::triggered, this, [] { OpenFullBrandPage(); });
+    addHelpMenus(this, [this] { mnuAbout_Click(); });
 }
 
 QWidget* FrmResult::buildTopRow()
@@ -193,10 +180,7 @@ QWidget* FrmResult::buildTopRow()
     m_lblNakshatra = new QLabel(QStringLiteral("Nakshatra"));
     m_lblNakshatra->setObjectName(QStringLiteral("lblNakshatra"));
     m_lblNakshatra->setAlignment(Qt::AlignCenter);
-    QFont nameFont = m_lblNakshatra->font();
-    nameFont.setBold(true);
-    nameFont.setPointSizeF(nameFont.pointSizeF() * 1.4);
-    m_lblNakshatra->setFont(nameFont);
+    m_lblNakshatra->setFont(titleFont(m_lblNakshatra->font()));
     m_picNakshatra = new QLabel;
     m_picNakshatra->setObjectName(QStringLiteral("picNakshatra"));
     m_picNakshatra->setFixedSize(79, 128);
@@ -211,7 +195,7 @@ QWidget* FrmResult::buildTopRow()
     for (const BoxDefinition& definition : boxes) {
         if (definition.place == outsideTabs) {
             QWidget* box = makeBox(definition);
-            grid->addWidget(makeLabel(definition, box), definition.row, 0);
+            grid->addWidget(makeBoxLabel(definition, box), definition.row, 0);
             grid->addWidget(box, definition.row, 1);
         }
     }
@@ -233,7 +217,7 @@ QWidget* FrmResult::buildTabs()
                 continue;
             }
             QWidget* box = makeBox(definition);
-            QLabel* label = makeLabel(definition, box);
+            QLabel* label = makeBoxLabel(definition, box);
             if (definition.prose) {
                 grid->addWidget(label, 2 * definition.row, 0);
                 grid->addWidget(box, 2 * definition.row + 1, 0);
@@ -263,10 +247,7 @@ QWidget* FrmResult::buildAboutTab()
     auto* layout = new QVBoxLayout(page);
 
     auto* name = new QLabel(QStringLiteral("Ondara"));
-    QFont nameFont = name->font();
-    nameFont.setBold(true);
-    nameFont.setPointSizeF(nameFont.pointSizeF() * 1.6);
-    name->setFont(nameFont);
+    name->setFont(titleFont(name->font()));
     layout->addWidget(name);
 
     auto* description = new QLabel(QStringLiteral(
@@ -279,20 +260,7 @@ QWidget* FrmResult::buildAboutTab()
     description->setWordWrap(true);
     layout->addWidget(description);
 
-    auto* offer = new QLabel(QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                                            "money online. Get this software fully branded for your website."));
-    offer->setWordWrap(true);
-    layout->addWidget(offer);
-    LinkLabel* coBrand = LinkLabel::named("lblCoBrand", QStringLiteral("Click here for more details."));
-    connect(coBrand, &LinkLabel::clicked, this, [] { OpenFullBrandPage(); });
-    layout->addWidget(coBrand);
-
-    LinkLabel* homePage
-        = LinkLabel::named("lblHomePage",
-                           QStringLiteral("Visit us at %1 for more free software and friendly discussions.")
-                               .arg(QString::fromLatin1(WebAddresses::siteName)));
-    connect(homePage, &LinkLabel::clicked, this, [] { OpenHomePage(); });
-    layout->addWidget(homePage);
+    addAboutOfferAndLinks(layout);
     layout->addStretch();
     return page;
 }

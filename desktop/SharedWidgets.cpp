@@ -1,0 +1,80 @@
+#include "desktop/SharedWidgets.h"
+
+#include "desktop/LinkLabel.h"
+#include "desktop/PageOpeners.h"
+#include "desktop/WebAddresses.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+
+namespace {
+
+constexpr const char* fullBrandOfferLine = "Home Business Opportunity. Start your own Internet business and make "
+                                           "money online. Get this software fully branded for your website.";
+
+QAction* addItem(QMenu* menu, const char* objectName, const char* caption)
+{
+    QAction* action = menu->addAction(QString::fromLatin1(caption));
+    action->setObjectName(QString::fromLatin1(objectName));
+    return action;
+}
+
+void addSeparator(QMenu* menu, const char* objectName)
+{
+    menu->addSeparator()->setObjectName(QString::fromLatin1(objectName));
+}
+
+} // namespace
+
+QLabel* makeWrappedLabel(const char* objectName, const QString& text)
+{
+    auto* label = new QLabel(text);
+    label->setObjectName(QString::fromLatin1(objectName));
+    label->setWordWrap(true);
+    return label;
+}
+
+QFont titleFont(const QFont& base)
+{
+    QFont font = base;
+    font.setBold(true);
+    font.setPointSizeF(base.pointSizeF() * 1.4);
+    return font;
+}
+
+void addHelpMenus(QMainWindow* window, const std::function<void()>& about)
+{
+    QMenu* help = window->menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    QObject::connect(addItem(help, "mnuOnline", "&Online Help"), &QAction::triggered, window, [] { OpenHelpPage(); });
+    QObject::connect(addItem(help, "mnuVisit", "&Visit Us Online"), &QAction::triggered, window,
+                     [] { OpenHomePage(); });
+    addSeparator(help, "mnuHelp1");
+    QObject::connect(addItem(help, "mnuUpdate", "Check for Software &Update"), &QAction::triggered, window,
+                     [] { OpenUpdatePage(); });
+    addSeparator(help, "mnuHelp2");
+    QObject::connect(addItem(help, "mnuAbout", "&About Software"), &QAction::triggered, window, about);
+
+    QAction* makeMoney = window->menuBar()->addAction(QStringLiteral("Make Money &Online"));
+    makeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
+    makeMoney->setEnabled(false);
+    QObject::connect(makeMoney, &QAction::triggered, window, [] { OpenFullBrandPage(); });
+}
+
+void addAboutOfferAndLinks(QBoxLayout* layout)
+{
+    layout->addWidget(makeWrappedLabel("Label3", QString::fromLatin1(fullBrandOfferLine)));
+
+    LinkLabel* coBrand = LinkLabel::named("lblCoBrand", QStringLiteral("Click here for more details."));
+    QObject::connect(coBrand, &LinkLabel::clicked, coBrand, [] { OpenFullBrandPage(); });
+    layout->addWidget(coBrand);
+
+    LinkLabel* homePage
+        = LinkLabel::named("lblHomePage",
+                           QStringLiteral("Visit us at %1 for more free software and friendly discussions.")
+                               .arg(QString::fromLatin1(WebAddresses::siteName)));
+    QObject::connect(homePage, &LinkLabel::clicked, homePage, [] { OpenHomePage(); });
+    layout->addWidget(homePage);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QFont>
+
+#include <functional>
+
+class QBoxLayout;
+class QLabel;
+class QMainWindow;
+class QObject;
+class QString;
+
+// Pieces that several windows show alike, defined once.
+
+// A word-wrapped label with its object name.
+QLabel* makeWrappedLabel(const char* objectName, const QString& text);
+
+// The bold, larger font of a window's title line (the program's name, the nakshatra's name).
+QFont titleFont(const QFont& base);
+
+// The "&Help" menu of the main windows (online help, the home page, the update page, then "&About Software", which
+// runs `about`) and the menu-bar title "Make Money &Online", which is never available.
+void addHelpMenus(QMainWindow* window, const std::function<void()>& about);
+
+// The end of the about box and of the result window's "About Software" tab: the fully-branded offer line and the two
+// links `lblCoBrand` (the offer's page) and `lblHomePage` (the maker's home page).
+void addAboutOfferAndLinks(QBoxLayout* layout);

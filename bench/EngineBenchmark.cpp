@@ -1,7 +1,9 @@
 // findBirthStar against the floor of its method: the 27 sines it cannot avoid (25 lunar terms, two in the
-// sidereal correction), taken of arguments of the same size.
+// sidereal correction), taken of arguments of the same size. Beside it starPeriod, which evaluates the longitude a few
+// dozen times: it brackets both crossings in two-hour steps and halves each bracket down to a second.
 #include "engine/Ephemeris.h"
 #include "engine/LunarTerms.h"
+#include "engine/StarPeriod.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>
@@ -57,6 +59,16 @@ void findBirthStarAcrossOfferedYears(benchmark::State& state)
     }
 }
 
+void starPeriodAcrossOfferedYears(benchmark::State& state)
+{
+    const std::vector<BirthData> births = birthsAcrossOfferedYears();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(starPeriod(births[i]));
+        i = (i + 1) % births.size();
+    }
+}
+
 void floorOf27Sines(benchmark::State& state)
 {
     const std::vector<double> arguments = sineArgumentsOf(birthsAcrossOfferedYears());
@@ -74,6 +86,7 @@ void floorOf27Sines(benchmark::State& state)
 } // namespace
 
 BENCHMARK(findBirthStarAcrossOfferedYears);
+BENCHMARK(starPeriodAcrossOfferedYears);
 BENCHMARK(floorOf27Sines);
 
 BENCHMARK_MAIN();

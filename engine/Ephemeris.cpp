@@ -129,12 +129,16 @@ int nakshatraNumberAt(double siderealLongitude)
     return std::clamp(number, 0, nakshatraCount - 1);
 }
 
-BirthStarReading findBirthStar(const BirthData& birth)
+double siderealLongitudeAt(double t)
 {
-    const double t = centuriesSinceJ2000(birth);
     const double offset = ayanamsaOffset(t);
     const double tropical = moonLongitude(t);
-    const double sidereal = reduceToHalfOpenCircle(tropical + offset);
+    return reduceToHalfOpenCircle(tropical + offset);
+}
+
+BirthStarReading findBirthStar(const BirthData& birth)
+{
+    const double sidereal = siderealLongitudeAt(centuriesSinceJ2000(birth));
     const int number = nakshatraNumberAt(sidereal);
     return {sidereal, number, nakshatraNames[static_cast<std::size_t>(number)]};
 }

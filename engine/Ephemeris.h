@@ -23,6 +23,9 @@ double moonLongitude(double centuries);
 // Correction to add to a tropical longitude to get the sidereal one (negative in our era).
 double ayanamsaOffset(double centuries);
 
+// The Moon's sidereal longitude at T, 0 <= result < 360: the one longitude the birth star is read from.
+double siderealLongitudeAt(double centuries);
+
 inline constexpr int nakshatraCount = 27;
 
 // The 27 nakshatras in order from 0 degrees sidereal; the knowledge base keys its profiles on these very strings.

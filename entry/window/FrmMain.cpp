@@ -11,6 +11,7 @@
 #include "desktop/WebAddresses.h"
 #include "engine/Ephemeris.h"
 #include "entry/window/FrmTimeZone.h"
+#include "entry/window/NumericBox.h"
 #include "entry/window/WebLookup.h"
 #include "knowledge/CurrentReading.h"
 #include "report/BirFile.h"
@@ -23,17 +24,13 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
-#include <QStyleOptionFrame>
 #include <QVBoxLayout>
-#include <QValidator>
 
 #include <array>
 #include <optional>
@@ -74,26 +71,7 @@ enum SavedLine {
     DaylightSavingLine,
 };
 
-const QString onlyNumbers = QStringLiteral("Only Numbers Are Accepted");
 const QString checkTheFile = QStringLiteral("Please Check The File.");
-
-// Limits what the user types or pastes into a zone box. QLineEdit::maxLength would also cut the text the time zone
-// picker writes ("-30" in the two-character minute box), so the limit is a validator, which only judges edits.
-class EditLengthLimit : public QValidator
-{
-public:
-    EditLengthLimit(int length, QObject* parent)
-        : QValidator(parent)
-        , m_length(length)
-    {
-    }
-
-    State validate(QString& input, int&) const override { return input.size() <= m_length ? Acceptable : Invalid; }
-    int length() const { return m_length; }
-
-private:
-    int m_length;
-};
 
 QLineEdit* newLineEdit(const char* objectName, const QString& accessibleName)
 {
@@ -101,19 +79,6 @@ QLineEdit* newLineEdit(const char* objectName, const QString& accessibleName)
     edit->setObjectName(QLatin1String(objectName));
     edit->setAccessibleName(accessibleName);
     return edit;
-}
-
-// A box as wide as `characters` digits in the box's own font, so it scales with the font size.
-QLineEdit* newNumericBox(const char* objectName, const QString& accessibleName, int characters)
-{
-    QLineEdit* box = newLineEdit(objectName, accessibleName);
-    QStyleOptionFrame option;
-    option.initFrom(box);
-    option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
-    const QSize text(box->fontMetrics().horizontalAdvance(QString(characters + 1, QLatin1Char('0'))),
-                     box->fontMetrics().height());
-    box->setFixedWidth(box->style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, box).width());
-    return box;
 }
 
 QComboBox* newList(const char* objectName, const QString& accessibleName)
@@ -212,10 +177,10 @@ void FrmMain::createControls()
     m_cboMM = newList("cboMM", QStringLiteral("Minute of birth"));
     m_cboSS = newList("cboSS", QStringLiteral("Second of birth"));
 
-    m_txtZoneHour = newNumericBox("txtZoneHour", QStringLiteral("Time zone hours"), zoneHourLength + 1);
-    m_txtZoneHour->setValidator(new EditLengthLimit(zoneHourLength, m_txtZoneHour));
-    m_txtZoneMinute = newNumericBox("txtZoneMinute", QStringLiteral("Time zone minutes"), zoneMinuteLength + 1);
-    m_txtZoneMinute->setValidator(new EditLengthLimit(zoneMinuteLength, m_txtZoneMinute));
+    m_txtZoneHour
+        = new NumericBox("txtZoneHour", QStringLiteral("Time zone hours"), zoneHourLength + 1, zoneHourLength);
+    m_txtZoneMinute
+        = new NumericBox("txtZoneMinute", QStringLiteral("Time zone minutes"), zoneMinuteLength + 1, zoneMinuteLength);
     m_chkDST = new QCheckBox(QStringLiteral("DST"));
     m_chkDST->setObjectName(QStringLiteral("chkDST"));
     m_lblTZHelp = new LinkLabel;
@@ -224,8 +189,8 @@ void FrmMain::createControls()
     m_lblTZHelp->setWordWrap(false);
     connect(m_lblTZHelp, &LinkLabel::clicked, this, &FrmMain::lblTZHelp_Click);
 
-    m_txtLonD = newNumericBox("txtLonD", QStringLiteral("Longitude degrees"), coordinateBoxCharacters);
-    m_txtLonM = newNumericBox("txtLonM", QStringLiteral("Longitude minutes"), coordinateBoxCharacters);
+    m_txtLonD = new NumericBox("txtLonD", QStringLiteral("Longitude degrees"), coordinateBoxCharacters);
+    m_txtLonM = new NumericBox("txtLonM", QStringLiteral("Longitude minutes"), coordinateBoxCharacters);
     m_optLongEast = new QRadioButton(QStringLiteral("East"));
     m_optLongEast->setObjectName(QStringLiteral("optLongEast"));
     m_optLongWest = new QRadioButton(QStringLiteral("West"));
@@ -236,8 +201,8 @@ void FrmMain::createControls()
     m_optLong->addButton(m_optLongWest, westElement);
     m_optLongWest->setChecked(true);
 
-    m_txtLatD = newNumericBox("txtLatD", QStringLiteral("Latitude degrees"), coordinateBoxCharacters);
-    m_txtLatM = newNumericBox("txtLatM", QStringLiteral("Latitude minutes"), coordinateBoxCharacters);
+    m_txtLatD = new NumericBox("txtLatD", QStringLiteral("Latitude degrees"), coordinateBoxCharacters);
+    m_txtLatM = new NumericBox("txtLatM", QStringLiteral("Latitude minutes"), coordinateBoxCharacters);
     m_optLatSouth = new QRadioButton(QStringLiteral("South"));
     m_optLatSouth->setObjectName(QStringLiteral("optLatSouth"));
     m_optLatNorth = new QRadioButton(QStringLiteral("North"));
@@ -249,10 +214,6 @@ void FrmMain::createControls()
     m_optLatNorth->setChecked(true);
     keepTabStopOnChosenButton(m_optLong);
     keepTabStopOnChosenButton(m_optLat);
-
-    for (QLineEdit* box : {m_txtZoneHour, m_txtZoneMinute, m_txtLonD, m_txtLonM, m_txtLatD, m_txtLatM}) {
-        box->installEventFilter(this);
-    }
 
     m_txtMCity = newLineEdit("txtMCity", QStringLiteral("City"));
     m_txtMState = newLineEdit("txtMState", QStringLiteral("State"));
@@ -300,81 +261,17 @@ void FrmMain::createMenus()
 
 void FrmMain::layOutControls()
 {
-    auto* nameRow = new QHBoxLayout;
-    nameRow->addWidget(newBuddyLabel(QStringLiteral("Name"), m_txtName));
-    nameRow->addWidget(m_txtName, 1);
-
-    auto* dateGroup = new QGroupBox(QStringLiteral("Date of Birth"));
-    auto* dateRow = new QHBoxLayout(dateGroup);
-    dateRow->addWidget(m_cboMonth);
-    dateRow->addWidget(m_cboDate);
-    dateRow->addWidget(m_cboYear);
-    dateRow->addStretch();
-
-    auto* timeGroup = new QGroupBox(QStringLiteral("Time of Birth"));
-    auto* timeRow = new QHBoxLayout(timeGroup);
-    timeRow->addWidget(newBuddyLabel(QStringLiteral("HH:MM:SS"), m_cboHH));
-    timeRow->addWidget(m_cboHH);
-    timeRow->addWidget(new QLabel(QStringLiteral(":")));
-    timeRow->addWidget(m_cboMM);
-    timeRow->addWidget(new QLabel(QStringLiteral(":")));
-    timeRow->addWidget(m_cboSS);
-    timeRow->addStretch();
-
-    auto* zoneGroup = new QGroupBox(QStringLiteral("Time Zone"));
-    auto* zoneRow = new QHBoxLayout(zoneGroup);
-    zoneRow->addWidget(newBuddyLabel(QStringLiteral("Hour"), m_txtZoneHour));
-    zoneRow->addWidget(m_txtZoneHour);
-    zoneRow->addSpacing(zoneRow->spacing() * 2);
-    zoneRow->addWidget(newBuddyLabel(QStringLiteral("Min"), m_txtZoneMinute));
-    zoneRow->addWidget(m_txtZoneMinute);
-    zoneRow->addSpacing(zoneRow->spacing() * 2);
-    zoneRow->addWidget(m_chkDST);
-    zoneRow->addSpacing(zoneRow->spacing() * 2);
-    zoneRow->addWidget(m_lblTZHelp);
-    zoneRow->addStretch();
-
-    auto coordinateGroup
-        = [](const QString& title, QLineEdit* degrees, QLineEdit* minutes, QRadioButton* first, QRadioButton* second) {
-              auto* group = new QGroupBox(title);
-              auto* grid = new QGridLayout(group);
-              grid->addWidget(newBuddyLabel(QStringLiteral("Deg"), degrees), 0, 0);
-              grid->addWidget(degrees, 0, 1);
-              grid->addWidget(newBuddyLabel(QStringLiteral("Min"), minutes), 0, 2);
-              grid->addWidget(minutes, 0, 3);
-              grid->addWidget(first, 1, 1);
-              grid->addWidget(second, 1, 3);
-              grid->setColumnStretch(4, 1);
-              return group;
-          };
-    QGroupBox* longitudeGroup
-        = coordinateGroup(QStringLiteral("Longitude"), m_txtLonD, m_txtLonM, m_optLongEast, m_optLongWest);
-    QGroupBox* latitudeGroup
-        = coordinateGroup(QStringLiteral("Latitude"), m_txtLatD, m_txtLatM, m_optLatSouth, m_optLatNorth);
-
-    auto* placeGrid = new QGridLayout;
-    placeGrid->addWidget(newBuddyLabel(QStringLiteral("City"), m_txtMCity), 0, 0);
-    placeGrid->addWidget(m_txtMCity, 0, 1);
-    placeGrid->addWidget(newBuddyLabel(QStringLiteral("State"), m_txtMState), 1, 0);
-    placeGrid->addWidget(m_txtMState, 1, 1);
-    placeGrid->addWidget(newBuddyLabel(QStringLiteral("Country"), m_txtMCountry), 2, 0);
-    placeGrid->addWidget(m_txtMCountry, 2, 1);
-    placeGrid->addWidget(m_cmdBrowser, 3, 1, Qt::AlignLeft);
-
-    auto* commandRow = new QHBoxLayout;
-    commandRow->addWidget(m_cmdRashi);
-    commandRow->addWidget(m_cmdOpen);
-    commandRow->addStretch();
-
     auto* fields = new QGridLayout;
-    fields->addLayout(nameRow, 0, 0, 1, 2);
-    fields->addWidget(dateGroup, 1, 0);
-    fields->addWidget(timeGroup, 1, 1);
-    fields->addWidget(zoneGroup, 2, 0, 1, 2);
-    fields->addWidget(longitudeGroup, 3, 0);
-    fields->addWidget(latitudeGroup, 3, 1);
-    fields->addLayout(placeGrid, 4, 0, 1, 2);
-    fields->addLayout(commandRow, 5, 0, 1, 2);
+    fields->addLayout(buildNameRow(), 0, 0, 1, 2);
+    fields->addWidget(buildDateGroup(), 1, 0);
+    fields->addWidget(buildTimeGroup(), 1, 1);
+    fields->addWidget(buildZoneGroup(), 2, 0, 1, 2);
+    fields->addWidget(
+        buildCoordinateGroup(QStringLiteral("Longitude"), m_txtLonD, m_txtLonM, m_optLongEast, m_optLongWest), 3, 0);
+    fields->addWidget(
+        buildCoordinateGroup(QStringLiteral("Latitude"), m_txtLatD, m_txtLatM, m_optLatSouth, m_optLatNorth), 3, 1);
+    fields->addLayout(buildPlaceGrid(), 4, 0, 1, 2);
+    fields->addLayout(buildCommandRow(), 5, 0, 1, 2);
 
     auto* picMain = new QLabel;
     picMain->setObjectName(QStringLiteral("picMain"));
@@ -390,6 +287,93 @@ void FrmMain::layOutControls()
     page->addLayout(top);
     page->addWidget(m_offerFrame);
     setCentralWidget(central);
+}
+
+QLayout* FrmMain::buildNameRow()
+{
+    auto* row = new QHBoxLayout;
+    row->addWidget(newBuddyLabel(QStringLiteral("Name"), m_txtName));
+    row->addWidget(m_txtName, 1);
+    return row;
+}
+
+QGroupBox* FrmMain::buildDateGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral("Date of Birth"));
+    auto* row = new QHBoxLayout(group);
+    row->addWidget(m_cboMonth);
+    row->addWidget(m_cboDate);
+    row->addWidget(m_cboYear);
+    row->addStretch();
+    return group;
+}
+
+QGroupBox* FrmMain::buildTimeGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral("Time of Birth"));
+    auto* row = new QHBoxLayout(group);
+    row->addWidget(newBuddyLabel(QStringLiteral("HH:MM:SS"), m_cboHH));
+    row->addWidget(m_cboHH);
+    row->addWidget(new QLabel(QStringLiteral(":")));
+    row->addWidget(m_cboMM);
+    row->addWidget(new QLabel(QStringLiteral(":")));
+    row->addWidget(m_cboSS);
+    row->addStretch();
+    return group;
+}
+
+QGroupBox* FrmMain::buildZoneGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral("Time Zone"));
+    auto* row = new QHBoxLayout(group);
+    row->addWidget(newBuddyLabel(QStringLiteral("Hour"), m_txtZoneHour));
+    row->addWidget(m_txtZoneHour);
+    row->addSpacing(row->spacing() * 2);
+    row->addWidget(newBuddyLabel(QStringLiteral("Min"), m_txtZoneMinute));
+    row->addWidget(m_txtZoneMinute);
+    row->addSpacing(row->spacing() * 2);
+    row->addWidget(m_chkDST);
+    row->addSpacing(row->spacing() * 2);
+    row->addWidget(m_lblTZHelp);
+    row->addStretch();
+    return group;
+}
+
+QGroupBox* FrmMain::buildCoordinateGroup(const QString& title, QLineEdit* degrees, QLineEdit* minutes,
+                                         QRadioButton* first, QRadioButton* second)
+{
+    auto* group = new QGroupBox(title);
+    auto* grid = new QGridLayout(group);
+    grid->addWidget(newBuddyLabel(QStringLiteral("Deg"), degrees), 0, 0);
+    grid->addWidget(degrees, 0, 1);
+    grid->addWidget(newBuddyLabel(QStringLiteral("Min"), minutes), 0, 2);
+    grid->addWidget(minutes, 0, 3);
+    grid->addWidget(first, 1, 1);
+    grid->addWidget(second, 1, 3);
+    grid->setColumnStretch(4, 1);
+    return group;
+}
+
+QLayout* FrmMain::buildPlaceGrid()
+{
+    auto* grid = new QGridLayout;
+    grid->addWidget(newBuddyLabel(QStringLiteral("City"), m_txtMCity), 0, 0);
+    grid->addWidget(m_txtMCity, 0, 1);
+    grid->addWidget(newBuddyLabel(QStringLiteral("State"), m_txtMState), 1, 0);
+    grid->addWidget(m_txtMState, 1, 1);
+    grid->addWidget(newBuddyLabel(QStringLiteral("Country"), m_txtMCountry), 2, 0);
+    grid->addWidget(m_txtMCountry, 2, 1);
+    grid->addWidget(m_cmdBrowser, 3, 1, Qt::AlignLeft);
+    return grid;
+}
+
+QLayout* FrmMain::buildCommandRow()
+{
+    auto* row = new QHBoxLayout;
+    row->addWidget(m_cmdRashi);
+    row->addWidget(m_cmdOpen);
+    row->addStretch();
+    return row;
 }
 
 void FrmMain::chainTabOrder()
@@ -666,48 +650,4 @@ void FrmMain::closeEvent(QCloseEvent* event)
 {
     QMainWindow::closeEvent(event);
     emit closed();
-}
-
-bool FrmMain::isNumericBox(QObject* object) const
-{
-    for (const QLineEdit* box : {m_txtZoneHour, m_txtZoneMinute, m_txtLonD, m_txtLonM, m_txtLatD, m_txtLatM}) {
-        if (object == box) {
-            return true;
-        }
-    }
-    return false;
-}
-
-bool FrmMain::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress && isNumericBox(watched)) {
-        return filterNumericKey(static_cast<QLineEdit*>(watched), static_cast<QKeyEvent*>(event));
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-// Returns true when the key is dropped.
-bool FrmMain::filterNumericKey(QLineEdit* box, QKeyEvent* event)
-{
-    // Pasting is refused like any other character that is not a digit; Copy and Select All cannot change the text.
-    if (event->matches(QKeySequence::Paste)) {
-        MessageBoxes::error(this, onlyNumbers);
-        return true;
-    }
-    if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll)) {
-        return false;
-    }
-    switch (classifyNumericKey(event->key(), event->text())) {
-    case NumericKey::Pass:
-        return false;
-    case NumericKey::Refuse:
-        MessageBoxes::error(this, onlyNumbers);
-        return true;
-    case NumericKey::Type:
-        break;
-    }
-    // A full zone box takes no further digit, though the picker may have written a longer text ("-30").
-    const auto* limit = dynamic_cast<const EditLengthLimit*>(box->validator());
-    const bool typesDigit = event->key() != Qt::Key_Backspace;
-    return typesDigit && limit && box->text().size() - box->selectedText().size() >= limit->length();
 }

@@ -8,9 +8,12 @@
 
 class LinkLabel;
 class OfferFrame;
+class NumericBox;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -67,13 +70,20 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls();
     void fillLists();
     void createMenus();
     void layOutControls();
+    QLayout* buildNameRow();
+    QGroupBox* buildDateGroup();
+    QGroupBox* buildTimeGroup();
+    QGroupBox* buildZoneGroup();
+    static QGroupBox* buildCoordinateGroup(const QString& title, QLineEdit* degrees, QLineEdit* minutes,
+                                           QRadioButton* first, QRadioButton* second);
+    QLayout* buildPlaceGrid();
+    QLayout* buildCommandRow();
     void chainTabOrder();
     void writeZone(std::int16_t hours, std::int16_t minutes);
 
@@ -81,8 +91,6 @@ private:
     QWidget* fieldWidget(EntryField field) const;
     void showFailure(const EntryFailure& failure);
     void fillBirthData();
-    bool isNumericBox(QObject* object) const;
-    bool filterNumericKey(QLineEdit* box, QKeyEvent* event);
 
     QLineEdit* m_txtName = nullptr;
     QComboBox* m_cboMonth = nullptr;
@@ -91,17 +99,17 @@ private:
     QComboBox* m_cboHH = nullptr;
     QComboBox* m_cboMM = nullptr;
     QComboBox* m_cboSS = nullptr;
-    QLineEdit* m_txtZoneHour = nullptr;
-    QLineEdit* m_txtZoneMinute = nullptr;
+    NumericBox* m_txtZoneHour = nullptr;
+    NumericBox* m_txtZoneMinute = nullptr;
     QCheckBox* m_chkDST = nullptr;
     LinkLabel* m_lblTZHelp = nullptr;
-    QLineEdit* m_txtLonD = nullptr;
-    QLineEdit* m_txtLonM = nullptr;
+    NumericBox* m_txtLonD = nullptr;
+    NumericBox* m_txtLonM = nullptr;
     QButtonGroup* m_optLong = nullptr;
     QRadioButton* m_optLongEast = nullptr;
     QRadioButton* m_optLongWest = nullptr;
-    QLineEdit* m_txtLatD = nullptr;
-    QLineEdit* m_txtLatM = nullptr;
+    NumericBox* m_txtLatD = nullptr;
+    NumericBox* m_txtLatM = nullptr;
     QButtonGroup* m_optLat = nullptr;
     QRadioButton* m_optLatSouth = nullptr;
     QRadioButton* m_optLatNorth = nullptr;

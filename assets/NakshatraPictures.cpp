@@ -1,5 +1,7 @@
 #include "assets/NakshatraPictures.h"
 
+#include "engine/Ephemeris.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -9,7 +11,7 @@
 namespace {
 
 // The keys in alphabetical order: the order of the set. Each key names the resource ":/nakshatra/<key>.jpg".
-constexpr std::array<std::string_view, 27> pictureKeys = {
+constexpr std::array<std::string_view, nakshatraCount> pictureKeys = {
     "Anuradha",
     "Ardra",
     "Ashlesha",

@@ -8,7 +8,7 @@
 namespace {
 
 constexpr double arcMinutesPerQuarter = 200.0; // 3 degrees 20 minutes
-constexpr int quarterCount = 108; // 4 in each of the 27 nakshatras
+constexpr int quarterCount = 4 * nakshatraCount;
 constexpr int quartersPerNakshatra = 4;
 constexpr int quartersPerSign = 9; // a sign is 2 1/4 nakshatras, so every sign boundary is a quarter boundary
 

@@ -41,9 +41,9 @@ constexpr NakshatraShortColumns shortColumns[] = {
 };
 // clang-format on
 
-static_assert(std::size(shortColumns) == 27);
+static_assert(std::size(shortColumns) == nakshatraCount);
 static_assert(std::size(proseAshwiniToAshlesha) + std::size(proseMaghaToJyeshtha) + std::size(proseMoolaToRevati)
-              == 27);
+              == nakshatraCount);
 
 constexpr const NakshatraProse& proseOfRow(std::size_t index)
 {
@@ -56,16 +56,16 @@ constexpr const NakshatraProse& proseOfRow(std::size_t index)
     return proseMoolaToRevati[index - 18];
 }
 
-constexpr std::array<NakshatraProfileRow, 27> joinColumns()
+constexpr std::array<NakshatraProfileRow, nakshatraCount> joinColumns()
 {
-    std::array<NakshatraProfileRow, 27> rows {};
+    std::array<NakshatraProfileRow, nakshatraCount> rows {};
     for (std::size_t i = 0; i < rows.size(); ++i) {
         rows[i] = {shortColumns[i], proseOfRow(i)};
     }
     return rows;
 }
 
-constexpr bool keysAreTheEngineNames(const std::array<NakshatraProfileRow, 27>& rows)
+constexpr bool keysAreTheEngineNames(const std::array<NakshatraProfileRow, nakshatraCount>& rows)
 {
     return std::ranges::equal(rows, nakshatraNames, {}, &NakshatraProfileRow::nakshatraName);
 }
@@ -77,7 +77,7 @@ QString text(std::string_view utf8)
 
 } // namespace
 
-constexpr std::array<NakshatraProfileRow, 27> nakshatraProfiles = joinColumns();
+constexpr std::array<NakshatraProfileRow, nakshatraCount> nakshatraProfiles = joinColumns();
 
 // A key that differs from the engine's name in any character would leave that birth star without a profile.
 static_assert(keysAreTheEngineNames(nakshatraProfiles));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Ephemeris.h"
 #include "knowledge/NakshatraProfile.h"
 #include "knowledge/NakshatraProse.h"
 
@@ -34,7 +35,7 @@ struct NakshatraProfileRow : NakshatraShortColumns, NakshatraProse
 };
 
 // The 27 profiles in zodiac order, Ashwini first: row n belongs to nakshatra number n - 1.
-extern const std::array<NakshatraProfileRow, 27> nakshatraProfiles;
+extern const std::array<NakshatraProfileRow, nakshatraCount> nakshatraProfiles;
 
 // The whole row as a profile, key included.
 NakshatraProfile toProfile(const NakshatraProfileRow& row);

@@ -11,16 +11,9 @@ namespace {
 
 constexpr char lineEnd[] = "\r\n";
 
-// No field needs anywhere near this many bytes; a longer line means the file is not a saved reading, and reading
-// stops there instead of taking the rest of the file into memory.
-constexpr qint64 maximumLineBytes = 4096;
-
-// Scrambling adds 85 to every code, so a saved line never holds a byte below 85: such a byte (other than the CR LF
-// or lone LF that ends a line) marks a file that is not a saved reading.
-constexpr unsigned char lowestScrambledByte = 85;
-
-// The highest character code that still fits a byte once shifted by 85.
-constexpr std::uint8_t highestStorableCode = 255 - 85;
+// Scrambling shifts every code up, so a saved line never holds a byte below the shift: such a byte (other than the
+// CR LF or lone LF that ends a line) marks a file that is not a saved reading.
+constexpr unsigned char lowestScrambledByte = scrambleShift;
 
 QString flag(bool value)
 {
@@ -39,13 +32,13 @@ bool isPlausibleLine(const QByteArray& line)
 
 enum class LineResult { Line, EndOfData, Refused };
 
-// Reads one line of at most maximumLineBytes plus its end, without its CR LF or LF.
+// Reads one line of at most BirFile::maximumLineBytes plus its end, without its CR LF or LF.
 LineResult readLine(QIODevice* device, QByteArray* line, QString* errorText)
 {
     if (device->atEnd()) {
         return LineResult::EndOfData;
     }
-    std::array<char, maximumLineBytes + 3> buffer {}; // the line, CR, LF and readLine's terminating zero
+    std::array<char, BirFile::maximumLineBytes + 3> buffer {}; // the line, CR, LF and readLine's terminating zero
     const qint64 count = device->readLine(buffer.data(), static_cast<qint64>(buffer.size()));
     if (count < 0) {
         *errorText = QStringLiteral("The file could not be read.");
@@ -56,7 +49,7 @@ LineResult readLine(QIODevice* device, QByteArray* line, QString* errorText)
     if (ended) {
         bytes.chop(bytes.endsWith(lineEnd) ? 2 : 1);
     }
-    if (bytes.size() > maximumLineBytes || (!ended && !device->atEnd())) {
+    if (bytes.size() > BirFile::maximumLineBytes || (!ended && !device->atEnd())) {
         *errorText = QStringLiteral("The file holds a line far longer than a saved reading has.");
         return LineResult::Refused;
     }
@@ -142,7 +135,7 @@ QString unstorableCharacters(const QString& name)
         const QString character = QString::fromUcs4(&codePoint, 1);
         QString unmappable;
         const QByteArray code = toCodePage(character, &unmappable);
-        const bool storable = unmappable.isEmpty() && static_cast<std::uint8_t>(code.at(0)) <= highestStorableCode;
+        const bool storable = unmappable.isEmpty() && static_cast<std::uint8_t>(code.at(0)) <= highestScramblableCode;
         if (!storable && !result.contains(character)) {
             result += character;
         }

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 
 #include <optional>
 
@@ -13,6 +14,10 @@ class QIODevice;
 namespace BirFile {
 
 inline constexpr int lineCount = 15;
+
+// No field needs anywhere near this many bytes; a longer line means the file is not a saved reading, and reading
+// stops there instead of taking the rest of the file into memory.
+inline constexpr qint64 maximumLineBytes = 4096;
 
 // The 15 unscrambled texts in file order (name, month, day, year, hour, minute, longitude degrees and minutes,
 // latitude degrees and minutes, zone hours and minutes, east, south, daylight saving).

@@ -36,8 +36,6 @@ constexpr bool rowsFollowTheBytes()
 }
 static_assert(rowsFollowTheBytes(), "row n must hold byte 0x80 + n");
 
-constexpr int scrambleShift = 85;
-
 char32_t characterOf(std::uint8_t byte)
 {
     if (byte >= 0x80 && byte <= 0x9F) {

@@ -9,7 +9,9 @@ QByteArray toCodePage(const QString& text, QString* unmappable = nullptr); // ch
 QString fromCodePage(const QByteArray& bytes);
 
 // The reversible character shift of ".bir" files and the reminder setting: each character's code-page code
-// plus 85 (codes 171..255 are left out) ...
+// plus scrambleShift (codes above highestScramblableCode are left out) ...
+inline constexpr int scrambleShift = 85;
+inline constexpr int highestScramblableCode = 255 - scrambleShift; // 170: the last code that still fits a byte
 QString scrambleText(const QString& text);
-// ... and minus 85 (codes 0..84 are left out).
+// ... and minus scrambleShift (codes below it are left out).
 QString unscrambleText(const QString& text);

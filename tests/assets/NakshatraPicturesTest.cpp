@@ -44,7 +44,7 @@ void NakshatraPicturesTest::keysAreExactlyTheEngineNames()
 {
     QStringList keys = NakshatraPictureSet::keys();
     QStringList names = engineNames();
-    QCOMPARE(keys.size(), 27);
+    QCOMPARE(keys.size(), nakshatraCount);
     keys.sort();
     names.sort();
     QCOMPARE(keys, names);
@@ -88,7 +88,7 @@ void NakshatraPicturesTest::everyKeyFindsAPictureOfItsOwn()
         const QImage image = picture->toImage().convertToFormat(QImage::Format_RGB32);
         seen.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
     }
-    QCOMPARE(seen.size(), 27); // no two keys share a picture
+    QCOMPARE(seen.size(), nakshatraCount); // no two keys share a picture
 }
 
 void NakshatraPicturesTest::firstPictureIsAnuradhas()

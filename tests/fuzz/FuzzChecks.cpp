@@ -38,7 +38,7 @@ void checkBirReader(const std::uint8_t* data, std::size_t size)
     require(lines->size() == BirFile::lineCount, "a read file has exactly 15 lines");
     qsizetype total = 0;
     for (const QString& line : *lines) {
-        require(line.size() <= 4096, "no line is longer than any field needs");
+        require(line.size() <= BirFile::maximumLineBytes, "no line is longer than any field needs");
         total += line.size();
     }
     // Unscrambling maps one byte to one character, and the line ends are not part of the lines.
@@ -54,13 +54,13 @@ void checkScrambling(const std::uint8_t* data, std::size_t size)
     const QByteArray scrambled = toCodePage(scrambleText(text));
     QByteArray storable;
     for (const char byte : bytes) {
-        if (static_cast<unsigned char>(byte) <= 170) {
+        if (static_cast<unsigned char>(byte) <= highestScramblableCode) {
             storable.append(byte);
         }
     }
     require(scrambled.size() == storable.size(), "scrambling drops exactly the codes 171 to 255");
     for (qsizetype i = 0; i < scrambled.size(); ++i) {
-        require(static_cast<unsigned char>(scrambled[i]) == static_cast<unsigned char>(storable[i]) + 85,
+        require(static_cast<unsigned char>(scrambled[i]) == static_cast<unsigned char>(storable[i]) + scrambleShift,
                 "scrambling adds 85 in order");
     }
     require(toCodePage(unscrambleText(scrambleText(text))) == storable, "unscrambling undoes scrambling");

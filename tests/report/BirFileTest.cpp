@@ -193,8 +193,8 @@ void BirFileTest::acceptsShortAndLenientFiles_data()
     onlyName.first() = QStringLiteral("abc");
     QTest::newRow("one line without its end") << QByteArray("\xB6\xB7\xB8") << onlyName;
     QStringList longestName = emptyLines();
-    longestName.first() = QString(4096, QLatin1Char('a'));
-    QTest::newRow("line of 4096 bytes") << QByteArray(4096, '\xB6') + "\r\n" << longestName;
+    longestName.first() = QString(BirFile::maximumLineBytes, QLatin1Char('a'));
+    QTest::newRow("line of 4096 bytes") << QByteArray(BirFile::maximumLineBytes, '\xB6') + "\r\n" << longestName;
     QTest::newRow("lone LF") << QByteArray(abc).replace("\r\n", "\n") << abcLines;
     QTest::newRow("lines after the 15th ignored")
         << abc + QByteArray("\xB6\r\n").repeated(5) + QByteArray(3, '\0') << abcLines;
@@ -238,7 +238,7 @@ void BirFileTest::stopsReadingAtAnOverlongLine()
     buffer.open(QIODevice::ReadOnly);
     QString error;
     QVERIFY(!BirFile::read(&buffer, &error));
-    QVERIFY2(buffer.pos() <= 4096 + 2, "the reader went on past the first overlong line");
+    QVERIFY2(buffer.pos() <= BirFile::maximumLineBytes + 2, "the reader went on past the first overlong line");
 }
 
 void BirFileTest::refusesADeviceThatCannotBeRead()

@@ -1,6 +1,7 @@
 #include "SkyPicture.h"
 
 #include "ProgramIcon.h"
+#include "engine/Ephemeris.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -13,7 +14,7 @@ namespace {
 
 constexpr QPointF ringCentre(80, 98);
 constexpr qreal ringRadius = 64;
-constexpr int ringPoints = 27;
+constexpr int ringPoints = nakshatraCount;
 constexpr int backgroundStars = 70;
 constexpr quint32 starSeed = 27; // fixed, so the picture comes out the same every time
 constexpr QRgb skyTop = 0xff070d2b;

@@ -34,10 +34,10 @@ install_missing() {
 
 jobs=$(nproc 2>/dev/null || echo 2)
 
-build() { # build <dir> [cmake options...]
+build() { # build <dir> [cmake options...]; ONDARA_WERROR=ON in the environment turns warnings into errors (CI)
     local dir=$1
     shift
-    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DONDARA_WERROR="${ONDARA_WERROR:-OFF}" "$@"
     cmake --build "$dir" -j "$jobs"
 }
 

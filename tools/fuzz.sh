@@ -13,8 +13,8 @@ shift || true
 
 targets=(bir_reader scrambling numeric_box)
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DONDARA_FUZZ=ON -DONDARA_BUILD_BENCHMARKS=OFF \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build-fuzz -j "$(nproc)" --target "${targets[@]/#/fuzz_}" >/dev/null
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build-fuzz -j "$(nproc)" --target "${targets[@]/#/fuzz_}"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

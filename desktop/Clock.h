@@ -10,7 +10,7 @@ class Clock : public Seam<Clock>
 public:
     virtual ~Clock() = default;
     virtual QDate today() = 0;
-    // Uniform in [0, 1), like the original generator the program's random choices were designed for.
+    // Uniform in [0, 1): the program's random choices scale it to the range they need.
     virtual double random() = 0;
 };
 

@@ -12,10 +12,10 @@ class LinkLabel : public QLabel
 public:
     explicit LinkLabel(const QString& text = {}, QWidget* parent = nullptr);
 
-    // A link label with its object name and its caption as stored in the window design.
+    // A link label with its object name and its stored caption (see setStoredCaption).
     static LinkLabel* named(const char* objectName, const QString& storedCaption);
 
-    // Sets the caption as stored in the window design: "&&" shows as "&".
+    // Sets a caption written with access-key escapes, as every caption of the program is: "&&" shows as "&".
     void setStoredCaption(const QString& stored);
 
     // A focusable label lays its text out in a full text document for every height it is asked for, and layouts

@@ -6,8 +6,8 @@ class LinkLabel;
 class QStackedLayout;
 
 // `fraFullBrand`: the co-branding offer and the fully-branded offer lying exactly on top of each other; one of them
-// is in front. Clicks run OpenCoBrandPage and OpenFullBrandPage. In the design order the fully-branded offer is in
-// front.
+// is in front. Clicks run OpenCoBrandPage and OpenFullBrandPage. The fully-branded offer starts in front; the
+// co-brand choice at start-up may bring the other forward.
 class OfferFrame : public QFrame
 {
     Q_OBJECT

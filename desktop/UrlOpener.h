@@ -4,7 +4,8 @@
 
 #include <QUrl>
 
-// Hands a web address to the user's browser. Failures (no browser) are silent by design; tests record the addresses.
+// Hands a web address to the user's browser. Failures (no browser) are silent: a missing browser is nothing the user
+// can act on here; tests record the addresses.
 class UrlOpener : public Seam<UrlOpener>
 {
 public:

@@ -8,7 +8,7 @@
 #include <string_view>
 
 // The key and the fifteen short attributes of one nakshatra, UTF-8, in the order of NakshatraProfile. Every cell is a
-// literal of the knowledge base and is kept exactly, odd spellings and spaces included.
+// literal of the knowledge base and is shown as written, odd spellings and spaces included.
 struct NakshatraShortColumns
 {
     std::string_view nakshatraName;

@@ -5,8 +5,8 @@
 
 class QWidget;
 
-// The question the reminder asks. Its two sentences are parted by a carriage return alone, as the program has always
-// stored them; the message boxes show it as a line break.
+// The question the reminder asks. Its two sentences are parted by a carriage return alone, which the message boxes
+// show as a line break.
 inline constexpr const char* updateQuestion
     = "There maybe an update to this software available\rDo you want to check for an update?";
 

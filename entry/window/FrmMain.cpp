@@ -232,7 +232,7 @@ void FrmMain::createControls()
     m_offerFrame = new OfferFrame(QStringLiteral("lblCobrand"));
 }
 
-// What the window's load did: the lists in a fixed order, then the first entry of each selected.
+// Every opening starts alike: the lists filled in a fixed order, then the first entry of each selected.
 void FrmMain::fillLists()
 {
     for (const char* month : monthNames) {

@@ -42,7 +42,8 @@ struct BoxDefinition
     bool prose; // multi-line with a vertical scroll bar
 };
 
-// The 21 boxes in the order the load fills them. Labels and tooltips are the program's texts, kept exactly.
+// The 21 boxes in the order the load fills them. Labels and tooltips are shown as written here, odd spellings and
+// trailing blanks included, since users and help pages quote them.
 // clang-format off
 constexpr std::array<BoxDefinition, 21> boxes {{
     {"txtRullingDeva", &NakshatraProfile::rulingDeva, "Name of Ruling Deva /Demi God", "This signifies the demigods who bless or curse the native born under this nakshatra.", 0, 1, false},

@@ -190,7 +190,7 @@ void FrmTimeZoneTest::doubleClickWritesTheZoneOfThatPosition_data()
     QTest::newRow("70") << 70 << "Yukon War Time,YWT,-8.0" << 8 << 0;
 }
 
-// Every position of the list, against the table the program was designed with: the text shown, and what a
+// Every position of the list, against the zone table: the text shown, and what a
 // double-click writes (by position, never parsed from the text: "+5.3" writes "-5" and "-30").
 void FrmTimeZoneTest::doubleClickWritesTheZoneOfThatPosition()
 {

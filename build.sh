@@ -17,6 +17,7 @@ packages=(
     fonts-dejavu-core
     desktop-file-utils appstream dpkg-dev
     xvfb xauth xdotool x11-utils imagemagick libx11-dev
+    cups-daemon cups-client poppler-utils
 )
 
 install_missing() {

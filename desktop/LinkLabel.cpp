@@ -1,9 +1,65 @@
 #include "desktop/LinkLabel.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+
+namespace {
+
+// What assistive tools see: a link named by its caption, which the press action follows.
+class AccessibleLinkLabel : public QAccessibleWidget
+{
+public:
+    explicit AccessibleLinkLabel(LinkLabel* link)
+        : QAccessibleWidget(link, QAccessible::Link)
+    {
+    }
+
+    QString text(QAccessible::Text type) const override
+    {
+        const QString text = QAccessibleWidget::text(type);
+        if (type == QAccessible::Name && text.isEmpty()) {
+            return static_cast<const LinkLabel*>(widget())->text();
+        }
+        return text;
+    }
+
+    QStringList actionNames() const override { return QStringList(pressAction()) + QAccessibleWidget::actionNames(); }
+
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction()) {
+            static_cast<LinkLabel*>(widget())->press();
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+};
+
+QAccessibleInterface* accessibleLinkLabel(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("LinkLabel") && object && object->isWidgetType()) {
+        return new AccessibleLinkLabel(static_cast<LinkLabel*>(object));
+    }
+    return nullptr;
+}
+
+void installAccessibleLinkLabels()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(accessibleLinkLabel);
+        return true;
+    }();
+    Q_UNUSED(installed)
+}
+
+} // namespace
 
 QCursor linkCursor()
 {
@@ -17,6 +73,7 @@ QCursor linkCursor()
 LinkLabel::LinkLabel(const QString& text, QWidget* parent)
     : QLabel(text, parent)
 {
+    installAccessibleLinkLabels();
     setCursor(linkCursor());
     setFocusPolicy(Qt::StrongFocus);
     setTextFormat(Qt::PlainText);
@@ -63,10 +120,31 @@ void LinkLabel::changeEvent(QEvent* event)
     QLabel::changeEvent(event);
 }
 
+void LinkLabel::press()
+{
+    emit clicked();
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus()) {
+        return;
+    }
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = contentsRect();
+    option.backgroundColor = palette().color(backgroundRole());
+    // Styles draw the mark only for focus that came from the keyboard; a label that took the focus from a click
+    // shows none, as buttons do.
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+}
+
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        emit clicked();
+        press();
         return;
     }
     QLabel::mouseReleaseEvent(event);
@@ -75,7 +153,7 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
 void LinkLabel::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        emit clicked();
+        press();
         return;
     }
     QLabel::keyPressEvent(event);

@@ -4,7 +4,8 @@
 #include <QLabel>
 
 // A label that acts as a link: it shows the hand pointer while the mouse is over it, runs `clicked` on a left click,
-// and can be reached and pressed from the keyboard (Tab, then Space or Enter).
+// and can be reached and pressed from the keyboard (Tab, then Space or Enter), which the style's focus mark shows.
+// Screen readers meet it as a link with a press action.
 class LinkLabel : public QLabel
 {
     Q_OBJECT
@@ -22,11 +23,15 @@ public:
     // ask for the same widths again and again: remember the answers.
     int heightForWidth(int width) const override;
 
+    // Presses the link as a click does: for the keyboard and for assistive tools.
+    void press();
+
 signals:
     void clicked();
 
 protected:
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 

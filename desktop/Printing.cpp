@@ -1,17 +1,24 @@
 #include "desktop/Printing.h"
 
-#include <QCoreApplication>
+#include <QAbstractTextDocumentLayout>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextLayout>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace {
 
-// QPrinter quietly turns into a nameless PDF printer when the system has none, and QTextDocument::print reports
-// nothing, so both are checked here.
+// QPrinter quietly turns into a nameless PDF printer when the system has none, so the default printer is checked
+// here. Only one painter is ever begun on the printer: on a print queue every painter that ends is a job.
 class DefaultPrinter : public Printing
 {
 public:
@@ -24,23 +31,37 @@ public:
         }
         QPrinter printer(defaultPrinter, QPrinter::HighResolution);
         printer.setDocName(QStringLiteral("Ondara"));
-        {
-            QPainter probe;
-            if (!probe.begin(&printer)) {
-                *errorText
-                    = QStringLiteral("The printer \"%1\" could not be started.").arg(defaultPrinter.printerName());
-                return false;
-            }
-            probe.end();
-        }
-        document.print(&printer);
-        if (printer.printerState() == QPrinter::Error) {
-            *errorText = QStringLiteral("The report could not be printed on \"%1\".").arg(defaultPrinter.printerName());
-            return false;
-        }
-        return true;
+        return printDocumentPages(document, &printer, errorText);
     }
 };
+
+// The bottom of the last line that shows a character, in the layout's coordinates; 0 for a document without text.
+qreal bottomOfText(const QTextDocument& document)
+{
+    QAbstractTextDocumentLayout* layout = document.documentLayout();
+    layout->documentSize(); // lays the whole document out, so every block has its lines
+    qreal bottom = 0;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block.text().trimmed().isEmpty() || !block.layout() || block.layout()->lineCount() == 0) {
+            continue;
+        }
+        const QTextLine last = block.layout()->lineAt(block.layout()->lineCount() - 1);
+        const qreal top = layout->blockBoundingRect(block).top();
+        bottom = std::max(bottom, top + last.y() + last.height());
+    }
+    return bottom;
+}
+
+// Two centimetres of margin inside the printer's own, given in screen pixels: the layout scales them to the printer.
+void setPrintMargins(QTextDocument* document)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const qreal screenDpi = screen ? screen->logicalDotsPerInchY() : 96.0;
+    const qreal margin = 2.0 / 2.54 * screenDpi;
+    QTextFrameFormat format = document->rootFrame()->frameFormat();
+    format.setMargin(margin);
+    document->rootFrame()->setFrameFormat(format);
+}
 
 } // namespace
 
@@ -49,4 +70,49 @@ Printing& Seam<Printing>::real()
 {
     static DefaultPrinter real;
     return real;
+}
+
+int pagesWithText(const QTextDocument& document, qreal pageHeight)
+{
+    const qreal bottom = bottomOfText(document);
+    // A line never straddles two pages of a paged layout, so the page of the last line's bottom is the last page.
+    return std::max(1, static_cast<int>(std::ceil(bottom / pageHeight - 1e-6)));
+}
+
+bool printDocumentPages(const QTextDocument& document, QPrinter* printer, QString* errorText)
+{
+    QPainter painter;
+    if (!painter.begin(printer)) {
+        *errorText = QStringLiteral("The printer \"%1\" could not be started.").arg(printer->printerName());
+        return false;
+    }
+    // Laid out again for the printer's resolution and page, as QTextDocument::print does, on a copy so the view's
+    // document keeps its own layout.
+    const std::unique_ptr<QTextDocument> copy(document.clone());
+    for (QTextBlock from = document.begin(), to = copy->begin(); from.isValid() && to.isValid();
+         from = from.next(), to = to.next()) {
+        to.layout()->setFormats(from.layout()->formats()); // the marks of the view's highlighter, links among them
+    }
+    copy->documentLayout()->setPaintDevice(printer);
+    setPrintMargins(copy.get());
+    const QRectF page = printer->pageLayout().paintRectPixels(printer->resolution());
+    copy->setPageSize(page.size());
+
+    const int pages = pagesWithText(*copy, page.height());
+    for (int index = 0; index < pages; ++index) {
+        if (index > 0) {
+            printer->newPage();
+        }
+        painter.save();
+        const QRectF shown(0, index * page.height(), page.width(), page.height());
+        painter.translate(0, -shown.top());
+        copy->drawContents(&painter, shown);
+        painter.restore();
+    }
+    painter.end();
+    if (printer->printerState() == QPrinter::Error) {
+        *errorText = QStringLiteral("The report could not be printed on \"%1\".").arg(printer->printerName());
+        return false;
+    }
+    return true;
 }

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QPrinter;
 class QTextDocument;
 
 // Prints a whole document on the default printer, with no dialog. Returns false with a reason the user can read
@@ -17,3 +18,11 @@ public:
 
 template <>
 Printing& Seam<Printing>::real();
+
+// Prints the document as one job, formatted as shown: no page numbers, and only the pages up to the last one that
+// holds text, so empty lines at the end of a document never feed a sheet of their own. Returns false with a reason
+// when the printer cannot start or ends in error.
+bool printDocumentPages(const QTextDocument& document, QPrinter* printer, QString* errorText);
+
+// How many pages of `pageHeight` the document fills up to its last line of text, laid out as it is.
+int pagesWithText(const QTextDocument& document, qreal pageHeight);

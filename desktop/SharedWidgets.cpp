@@ -57,9 +57,12 @@ void addHelpMenus(QMainWindow* window, const std::function<void()>& about)
     addSeparator(help, "mnuHelp2");
     QObject::connect(addItem(help, "mnuAbout", "&About Software"), &QAction::triggered, window, about);
 
-    QAction* makeMoney = window->menuBar()->addAction(QStringLiteral("Make Money &Online"));
+    // Never available, so never shown: a greyed title on the bar would still claim Alt+O, and the entry window's
+    // "&Open Previously Saved Reading" would then only take the focus instead of opening the file dialog.
+    auto* makeMoney = new QAction(QStringLiteral("Make Money &Online"), window);
     makeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
     makeMoney->setEnabled(false);
+    makeMoney->setVisible(false);
     QObject::connect(makeMoney, &QAction::triggered, window, [] { OpenFullBrandPage(); });
 }
 

@@ -19,7 +19,7 @@ QLabel* makeWrappedLabel(const char* objectName, const QString& text);
 QFont titleFont(const QFont& base);
 
 // The "&Help" menu of the main windows (online help, the home page, the update page, then "&About Software", which
-// runs `about`) and the menu-bar title "Make Money &Online", which is never available.
+// runs `about`), and the action "Make Money &Online", which is never available and so not on the menu bar.
 void addHelpMenus(QMainWindow* window, const std::function<void()>& about);
 
 // The end of the about box and of the result window's "About Software" tab: the fully-branded offer line and the two

@@ -11,7 +11,8 @@ inline constexpr const char* fullBrandPage = "https://help.example.org/fully-bra
 inline constexpr const char* softwaresPage = "https://www.example.com/software.html";
 inline constexpr const char* referralPage = "https://www.example.com/cgi-bin/refer-a-friend.cgi";
 inline constexpr const char* programFolder = "https://www.example.com/ondara/";
-inline constexpr const char* webSearch = "https://www.example.net/search"; // coordinate look-up, query in "q"
+// Not the maker's: a public web search that needs no key and takes the query in "q", for the coordinate look-up.
+inline constexpr const char* webSearch = "https://duckduckgo.com/";
 inline constexpr const char* siteName = "www.example.com"; // as the labels that invite a visit name it
 
 } // namespace WebAddresses

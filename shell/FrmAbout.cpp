@@ -69,4 +69,5 @@ FrmAbout::FrmAbout(QWidget* parent)
         }
     }
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    ok->setFocus(); // Enter closes the box, and never opens the offer link that comes first
 }

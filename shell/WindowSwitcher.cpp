@@ -68,6 +68,9 @@ void WindowSwitcher::showExitScreen()
     FrmExitScreen* exitScreen = loadExitScreen();
     exitScreen->show();
     exitScreen->raise();
+    // It shows only once the last main window has closed: nothing else is left to type into, so it takes the
+    // keyboard, and "E&xit" works without the mouse.
+    exitScreen->activateWindow();
 }
 
 void WindowSwitcher::hideExitScreen()

@@ -135,10 +135,8 @@ int listNumber(const QComboBox* list)
 
 FileDialogRequest openDialogRequest()
 {
-    return {QStringLiteral("Select the source file"),
-            QStringLiteral("Ondara Astrology (*.bir)"),
-            QStringLiteral("bir"),
-            {}};
+    return {QStringLiteral("Select the source file"), QStringLiteral("Ondara Astrology (*.bir)"), QStringLiteral("bir"),
+            QFileDialog::HideNameFilterDetails};
 }
 
 std::optional<QStringList> readSavedLines(const QString& path)

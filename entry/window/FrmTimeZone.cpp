@@ -51,6 +51,9 @@ FrmTimeZone::FrmTimeZone(QWidget* parent)
     layout->addWidget(m_lstTimeZone);
     layout->addLayout(buttons);
 
+    // No current row either: the list would otherwise outline row 0 when it takes the focus, though Enter would
+    // choose nothing and Down would move to row 1. Without one, Down selects row 0.
+    m_lstTimeZone->setCurrentIndex(QModelIndex());
     m_lstTimeZone->setFocus();
 }
 

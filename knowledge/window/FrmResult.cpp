@@ -209,7 +209,8 @@ QWidget* FrmResult::buildTabs()
 {
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("SST"));
-    m_tabs->setUsesScrollButtons(false); // every tab caption stays readable: the window is as wide as the strip
+    // The six captions together are wider than a small screen: the strip scrolls rather than widen the window.
+    m_tabs->setUsesScrollButtons(true);
     for (int tab = 0; tab < aboutTab; ++tab) {
         auto* page = new QWidget;
         auto* grid = new QGridLayout(page);
@@ -310,9 +311,17 @@ void FrmResult::setTabOrderByPlace()
         }
         chain.append(findChild<QWidget*>(QString::fromLatin1(definition->objectName)));
     }
+    // The window's own links and buttons follow, and the advertising links come last of all.
+    for (const char* name : {"Label61", "cmdBack", "cmdSave"}) {
+        chain.append(findChild<QWidget*>(QString::fromLatin1(name)));
+    }
+    chain.append(m_offerFrame->coBrandLabel());
+    chain.append(m_offerFrame->fullBrandLabel());
     for (qsizetype i = 1; i < chain.size(); ++i) {
         setTabOrder(chain[i - 1], chain[i]);
     }
+    // The reading starts on the tab strip, so a Space or Enter right after it never opens an offer.
+    m_tabs->setFocus();
 }
 
 void FrmResult::Form_Load()

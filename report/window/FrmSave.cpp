@@ -22,13 +22,12 @@
 
 namespace {
 
-// Qt's dialogs ask before replacing a file unless told otherwise; a name typed without an ending gets ".bir".
+// Qt's dialogs ask before replacing a file unless told otherwise; a name typed without an ending gets ".bir". The
+// type box shows the description alone, "Rich Text Format", without its pattern.
 FileDialogRequest saveDialogRequest()
 {
-    return {QStringLiteral("Save Your Birth Star Details"),
-            QStringLiteral("Rich Text Format (*.bir)"),
-            QStringLiteral("bir"),
-            {}};
+    return {QStringLiteral("Save Your Birth Star Details"), QStringLiteral("Rich Text Format (*.bir)"),
+            QStringLiteral("bir"), QFileDialog::HideNameFilterDetails};
 }
 
 QString discussionBoardPraise()

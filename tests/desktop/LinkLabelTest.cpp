@@ -1,8 +1,15 @@
 #include "desktop/LinkLabel.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QVBoxLayout>
+#include <QWidget>
 
 // The link label remembers its height for each width; what it remembers must never outlive the text or the font
 // it was measured with. A plain QLabel with the same text and font is the yardstick.
@@ -16,6 +23,8 @@ private slots:
     void keysAndLeftClickPressTheLink_data();
     void keysAndLeftClickPressTheLink();
     void storedCaptionShowsOneAmpersand();
+    void screenReadersMeetALinkThatCanBePressed();
+    void keyboardFocusIsDrawn();
 };
 
 namespace {
@@ -93,6 +102,47 @@ void LinkLabelTest::storedCaptionShowsOneAmpersand()
     QCOMPARE(link->accessibleName(), QStringLiteral("Latitude & Longitude"));
     QCOMPARE(link->objectName(), QStringLiteral("lblTest"));
     delete link;
+}
+
+void LinkLabelTest::screenReadersMeetALinkThatCanBePressed()
+{
+    LinkLabel link(shortText);
+    link.setAccessibleName(shortText);
+    QSignalSpy clicked(&link, &LinkLabel::clicked);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&link);
+    QVERIFY(accessible != nullptr);
+    QCOMPARE(accessible->role(), QAccessible::Link);
+    QCOMPARE(accessible->text(QAccessible::Name), shortText);
+    QAccessibleActionInterface* actions = accessible->actionInterface();
+    QVERIFY(actions != nullptr);
+    QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(clicked.size(), 1);
+}
+
+// Reached by Tab, the link shows the style's focus mark; the same link without the focus looks as before.
+void LinkLabelTest::keyboardFocusIsDrawn()
+{
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* before = new QLineEdit;
+    auto* link = new LinkLabel(shortText);
+    layout->addWidget(before);
+    layout->addWidget(link);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    before->setFocus();
+    const QImage unfocused = link->grab().toImage();
+
+    QTest::keyClick(before, Qt::Key_Tab);
+    QVERIFY(link->hasFocus());
+    const QImage focused = link->grab().toImage();
+    QVERIFY2(focused != unfocused, "a link reached by Tab looks the same as one without the focus");
+
+    QTest::keyClick(link, Qt::Key_Backtab);
+    QVERIFY(!link->hasFocus());
+    QCOMPARE(link->grab().toImage(), unfocused);
 }
 
 QTEST_MAIN(LinkLabelTest)

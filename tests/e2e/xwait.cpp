@@ -2,6 +2,7 @@
 //   xwait mapped <role> [seconds]   wait until a top-level window with WM_WINDOW_ROLE <role> is viewable; print its id
 //   xwait titled <title> [seconds]  the same for a window whose title is exactly <title>
 //   xwait gone <id> [seconds]       wait until that window is unmapped or destroyed
+//   xwait focused <id> [seconds]    wait until that window (or one inside it) has the keyboard focus
 //   xwait close <id>                ask the window to close, as a window manager's close box does
 // Exits 0 on success, 1 on time-out, 2 on bad use.
 #include <X11/Xatom.h>
@@ -123,6 +124,43 @@ int waitGone(Display* display, Window window, std::chrono::steady_clock::time_po
     return 1;
 }
 
+// The top-level window (a child of the root) that holds `window`.
+Window topLevelOf(Display* display, Window window)
+{
+    Window root = DefaultRootWindow(display);
+    while (window != None && window != PointerRoot && window != root) {
+        Window parent = 0;
+        Window* children = nullptr;
+        unsigned int count = 0;
+        if (!XQueryTree(display, window, &root, &parent, &children, &count)) {
+            return None;
+        }
+        if (children) {
+            XFree(children);
+        }
+        if (parent == root) {
+            return window;
+        }
+        window = parent;
+    }
+    return None;
+}
+
+int waitFocused(Display* display, Window window, std::chrono::steady_clock::time_point deadline)
+{
+    XSelectInput(display, window, FocusChangeMask | StructureNotifyMask);
+    XSync(display, False);
+    do {
+        Window focus = None;
+        int revert = 0;
+        XGetInputFocus(display, &focus, &revert);
+        if (topLevelOf(display, focus) == window) {
+            return 0;
+        }
+    } while (awaitEvent(display, deadline));
+    return 1;
+}
+
 int requestClose(Display* display, Window window)
 {
     XEvent event {};
@@ -142,7 +180,7 @@ int requestClose(Display* display, Window window)
 int main(int argc, char* argv[])
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: xwait mapped|titled|gone|close <role|title|id> [seconds]\n");
+        std::fprintf(stderr, "usage: xwait mapped|titled|gone|focused|close <role|title|id> [seconds]\n");
         return 2;
     }
     Display* display = XOpenDisplay(nullptr);
@@ -164,6 +202,8 @@ int main(int argc, char* argv[])
             deadline);
     } else if (command == "gone") {
         status = waitGone(display, std::strtoul(argv[2], nullptr, 0), deadline);
+    } else if (command == "focused") {
+        status = waitFocused(display, std::strtoul(argv[2], nullptr, 0), deadline);
     } else if (command == "close") {
         status = requestClose(display, std::strtoul(argv[2], nullptr, 0));
     }

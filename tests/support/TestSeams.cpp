@@ -60,7 +60,9 @@ bool PdfPrinting::print(const QTextDocument& document, QString* errorText)
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(outputFile);
-    document.print(&printer);
+    if (!printDocumentPages(document, &printer, errorText)) {
+        return false;
+    }
     ++jobs;
     lastPlainText = document.toPlainText();
     return true;

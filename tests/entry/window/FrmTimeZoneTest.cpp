@@ -31,6 +31,7 @@ private slots:
     void closeBoxWritesNothing();
     void doubleClickWithoutSelectionWritesNothing();
     void enterChoosesTheSelectedZone();
+    void downFromTheOpeningChoosesTheFirstZone();
 
 private:
     // Clicks "TZ Help" and runs `act` on the picker once it is up; the picker is closed afterwards in any case, so a
@@ -263,6 +264,24 @@ void FrmTimeZoneTest::enterChoosesTheSelectedZone()
         QVERIFY(!picker->isVisible());
     });
     expectZoneBoxes(QStringLiteral("-13"), QStringLiteral("0"));
+}
+
+// At opening no row is current, so nothing looks chosen: the focus outline shows on no row, and the first Down
+// selects the first zone, which Enter then writes.
+void FrmTimeZoneTest::downFromTheOpeningChoosesTheFirstZone()
+{
+    withPicker([](FrmTimeZone* picker, QListWidget* list) {
+        picker->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(picker));
+        list->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(list->hasFocus());
+        QCOMPARE(list->currentRow(), -1);
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(list->currentRow(), 0);
+        QTest::keyClick(list, Qt::Key_Return);
+        QVERIFY(!picker->isVisible());
+    });
+    expectZoneBoxes(QStringLiteral("9"), QStringLiteral("0")); // "Alaska/Hawaii Daylight Time,AHDT,-9.0"
 }
 
 QTEST_MAIN(FrmTimeZoneTest)

@@ -182,6 +182,7 @@ void FrmSaveTest::savesTheReadingByteForByte()
     QCOMPARE(request.filter, QStringLiteral("Rich Text Format (*.bir)"));
     QCOMPARE(request.defaultSuffix, QStringLiteral("bir"));
     QVERIFY(!request.options.testFlag(QFileDialog::DontConfirmOverwrite));
+    QVERIFY(request.options.testFlag(QFileDialog::HideNameFilterDetails)); // "Rich Text Format", no pattern
     QCOMPARE(fileBytes(path), fileBytes(goldenPath()));
     QVERIFY(m_seams->messages.shown.isEmpty());
     QVERIFY(m_window->isVisible());

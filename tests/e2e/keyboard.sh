@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# The real program on a 1024 x 768 screen, driven by real key presses only: every window fits the screen (a
+# screenshot of each lands in the screenshot folder), the time zone picker and the about box come and go by keys,
+# Alt+O opens the file dialog, the result window starts away from the advertising links, and the exit screen takes
+# the keyboard once it is all that is left, so Alt+X ends the program.
+#   keyboard.sh <ondara> <xwait> <screenshot folder>
+set -euo pipefail
+. "$(dirname "$0")/x-session.sh"
+program=$1
+start_x_session "$2" "$3" 1024x768
+
+start_program "$program"
+inside_screen "$entry" "the entry window"
+shot "$entry" "small-01-entry-window"
+
+# "TZ Help" is ten Tab stops after the name box; Space presses the link. "&Quit" closes the picker.
+for _ in $(seq 10); do keys Tab; done
+keys space
+picker=$(wait_role frmTimeZone)
+inside_screen "$picker" "the time zone picker"
+shot "$picker" "small-02-time-zone-picker"
+keys alt+q
+wait_gone "$picker" "the picker closes on Alt+Q"
+xdotool windowfocus --sync "$entry" # with no window manager, nobody hands the focus back when a dialog closes
+for _ in $(seq 10); do keys shift+Tab; done # back to the name box
+
+# 26 March 1990, 12:00, zone 0, 0 deg 0 min West, 51 deg 28 min North: Uttara Bhadrapada, the longest name.
+type_birth Mar 26 1990 12 0 0 0 0 0 West 51 28
+
+keys alt+o # "&Open Previously Saved Reading"
+dialog=$(wait_title "Select the source file")
+shot "$dialog" "small-03-open-dialog"
+keys Escape
+wait_gone "$dialog" "the file dialog closes on Escape"
+xdotool windowfocus --sync "$entry"
+
+keys alt+h a # "&Help", "&About Software"
+about=$(wait_role frmAbout)
+inside_screen "$about" "the about box"
+shot "$about" "small-04-about-box"
+keys Return # "OK" is the default button
+wait_gone "$about" "the about box closes on Enter"
+xdotool windowfocus --sync "$entry"
+
+keys alt+f c # "&File", "&Calculate"
+result=$(wait_role frmResult)
+wait_gone "$entry" "the entry window closes when the result shows"
+inside_screen "$result" "the result window"
+shot "$result" "small-05-result-window"
+
+# Space and Enter right after the reading must open nothing. "&Online Help" then opens a page for sure: once it is
+# written down, a page opened by the keys before it would have been written down too.
+xdotool windowfocus --sync "$result"
+keys space Return
+keys alt+h o
+timeout 20 sh -c "until [ -s '$opened_pages' ]; do sleep 0.1; done" || fail "Online Help opened no page"
+[ "$(cat "$opened_pages")" = "https://www.example.com/ondara/ondara-help.html" ] ||
+    fail "the keys pressed right after the reading opened a page: $(tr '\n' ' ' <"$opened_pages")"
+
+keys alt+s # "&Save": the report window
+report=$(wait_role frmSave)
+inside_screen "$report" "the report window"
+shot "$report" "small-06-report-window"
+keys Escape
+wait_gone "$report" "the report window closes on Escape"
+xdotool windowfocus --sync "$result"
+
+"$xwait" close "$result"
+exit_screen=$(wait_role frmExitScreen)
+wait_gone "$result" "the result window closes"
+inside_screen "$exit_screen" "the exit screen"
+shot "$exit_screen" "small-07-exit-screen"
+wait_focused "$exit_screen" "the exit screen is all that is left"
+end_program
+echo "keyboard and small screen: passed"

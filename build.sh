@@ -15,6 +15,7 @@ packages=(
     qt6-base-dev libgl-dev
     libbenchmark-dev
     fonts-dejavu-core
+    tzdata
     desktop-file-utils appstream dpkg-dev
     xvfb xauth xdotool x11-utils imagemagick libx11-dev
     cups-daemon cups-client poppler-utils

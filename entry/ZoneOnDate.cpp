@@ -1,0 +1,66 @@
+#include "entry/ZoneOnDate.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QTimeZone>
+
+namespace {
+
+// Every offset the world has used lies within 15 hours of UTC, and Apia's skipped day moved its clocks by 24 hours:
+// the periods that can hold a clock reading all meet a window this wide on either side of it.
+constexpr qint64 reachSeconds = qint64(36) * 3600;
+
+ZoneOnDate fromOffsetData(const QTimeZone::OffsetData& data, LocalTimeKind kind)
+{
+    return {data.offsetFromUtc, data.standardTimeOffset, data.daylightTimeOffset != 0, kind};
+}
+
+} // namespace
+
+std::optional<ZoneOnDate> zoneOnDate(const QByteArray& zoneId, QDate date, QTime time)
+{
+    // An empty id would give the machine's own zone.
+    if (zoneId.isEmpty() || !date.isValid() || !time.isValid()) {
+        return std::nullopt;
+    }
+    const QTimeZone zone(zoneId);
+    if (!zone.isValid()) {
+        return std::nullopt;
+    }
+    // The clock reading written as if it were UTC; a period with offset o holds it when reading - o is inside it.
+    const QDateTime reading(date, time, Qt::UTC);
+    const qint64 readingSeconds = reading.toSecsSinceEpoch();
+    const QDateTime windowStart = reading.addSecs(-reachSeconds);
+    const QDateTime windowEnd = reading.addSecs(reachSeconds);
+
+    // The periods of one offset that meet the window, in time order: the one in force at its start, then one from
+    // each change.
+    QList<QTimeZone::OffsetData> periods {zone.offsetData(windowStart)};
+    periods += zone.transitions(windowStart, windowEnd);
+    const auto periodStart = [&](qsizetype i) { return periods[i].atUtc.toSecsSinceEpoch(); };
+    const auto periodEnd
+        = [&](qsizetype i) { return i + 1 < periods.size() ? periodStart(i + 1) : windowEnd.toSecsSinceEpoch() + 1; };
+
+    qsizetype first = -1;
+    int occurrences = 0;
+    for (qsizetype i = 0; i < periods.size(); ++i) {
+        const qint64 instant = readingSeconds - periods[i].offsetFromUtc;
+        if (instant >= periodStart(i) && instant < periodEnd(i)) {
+            if (occurrences++ == 0) {
+                first = i;
+            }
+        }
+    }
+    if (occurrences > 0) {
+        return fromOffsetData(periods[first], occurrences == 1 ? LocalTimeKind::Unique : LocalTimeKind::Repeated);
+    }
+    // Skipped: the reading lies between the last clock reading of one period and the first of the next.
+    for (qsizetype i = 0; i + 1 < periods.size(); ++i) {
+        const qint64 lastReading = periodEnd(i) + periods[i].offsetFromUtc;
+        const qint64 nextReading = periodStart(i + 1) + periods[i + 1].offsetFromUtc;
+        if (readingSeconds >= lastReading && readingSeconds < nextReading) {
+            return fromOffsetData(periods[i], LocalTimeKind::Skipped);
+        }
+    }
+    return std::nullopt; // only for a database whose periods do not join up
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QTime>
+
+#include <optional>
+
+// How often a local clock reading occurred in a zone.
+enum class LocalTimeKind {
+    Unique, // once: the usual case
+    Repeated, // twice, in the hour the clocks went back; the first occurrence is taken
+    Skipped // never, in the hour the clocks went forward; the clock not yet put forward is taken
+};
+
+// The UTC offset of a zone at one local date and time, from the machine's time zone database (QTimeZone, which on
+// Linux reads /usr/share/zoneinfo and so knows the history: Asia/Kolkata +06:30 in 1943, Europe/London +02:00 in
+// the double summer time of 1944).
+struct ZoneOnDate
+{
+    int offsetSeconds = 0; // local time minus UTC: +19800 for +05:30
+    int standardOffsetSeconds = 0; // the offset without daylight saving then in force
+    bool daylightSaving = false; // offsetSeconds includes daylight saving (or war time)
+    LocalTimeKind kind = LocalTimeKind::Unique;
+
+    friend bool operator==(const ZoneOnDate&, const ZoneOnDate&) = default;
+};
+
+// The offset in force in `zoneId` when its clocks showed `date` at `time`. Where that reading happened twice, the
+// offset of the first time (the one before the clocks went back); where it never happened, the offset before the
+// clocks went forward, as a clock that had not been changed yet would read it. Both are the offset in force just
+// before the change, which is what someone reading an unchanged clock or a record written before the change means.
+// Nothing for a zone the database does not know or an invalid date or time.
+std::optional<ZoneOnDate> zoneOnDate(const QByteArray& zoneId, QDate date, QTime time);

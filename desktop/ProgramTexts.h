@@ -14,4 +14,12 @@ inline constexpr const char* fullBrandOffer
     = "Home Business Opportunity. Start your own Internet business and make money online. Get this software fully "
       "branded for your website. Click here for more details.";
 
+// The profiles' health paragraphs speak of the body in the tradition's terms; a reader must not take them for more.
+inline constexpr const char* notMedicalAdvice
+    = "The profiles describe what the tradition of Vedic astrology associates with each nakshatra; they are not "
+      "medical advice.";
+
+// The birth-place atlas is made from GeoNames data, whose licence (CC BY 4.0) asks for this credit.
+inline constexpr const char* atlasCredit = "Birth places: GeoNames (www.geonames.org), licensed under CC BY 4.0.";
+
 } // namespace ProgramTexts

@@ -392,6 +392,12 @@ QList<qsizetype> PlaceAtlas::matchingRows(QStringView typed, int limit) const
     return QList<qsizetype>(rows.begin(), rows.end());
 }
 
+const PlaceAtlas& PlaceAtlas::builtIn()
+{
+    static const PlaceAtlas atlas;
+    return atlas;
+}
+
 QList<Place> PlaceAtlas::matching(QStringView typed, int limit) const
 {
     QList<Place> places;

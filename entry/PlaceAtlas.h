@@ -67,6 +67,10 @@ public:
     // names in the same way.
     static QString foldForMatching(QStringView text);
 
+    // The atlas compiled into the program, shared by every entry window so its data is read once per run, on the
+    // first lookup.
+    static const PlaceAtlas& builtIn();
+
 private:
     struct Data;
 

@@ -2,7 +2,11 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QString>
 #include <QTimeZone>
+
+#include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -63,4 +67,24 @@ std::optional<ZoneOnDate> zoneOnDate(const QByteArray& zoneId, QDate date, QTime
         }
     }
     return std::nullopt; // only for a database whose periods do not join up
+}
+
+ZoneFields zoneFieldsFor(const ZoneOnDate& zone, bool countsEast)
+{
+    constexpr int oneHour = 3600;
+    const bool savingInBox = zone.daylightSaving && zone.offsetSeconds - zone.standardOffsetSeconds == oneHour;
+    const int aheadSeconds = savingInBox ? zone.standardOffsetSeconds : zone.offsetSeconds;
+    const int towardSide = countsEast ? aheadSeconds : -aheadSeconds;
+    const int minutes = static_cast<int>(std::lround(towardSide / 60.0));
+    return {minutes / 60, minutes % 60, savingInBox}; // C++ division keeps the sign on both parts
+}
+
+QString utcOffsetText(int offsetSeconds)
+{
+    const int minutes = static_cast<int>(std::lround(offsetSeconds / 60.0));
+    const int magnitude = std::abs(minutes);
+    return QStringLiteral("UTC%1%2:%3")
+        .arg(minutes < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+        .arg(magnitude / 60, 2, 10, QLatin1Char('0'))
+        .arg(magnitude % 60, 2, 10, QLatin1Char('0'));
 }

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QString>
 #include <QTime>
 
 #include <optional>
@@ -32,3 +33,24 @@ struct ZoneOnDate
 // before the change, which is what someone reading an unchanged clock or a record written before the change means.
 // Nothing for a zone the database does not know or an invalid date or time.
 std::optional<ZoneOnDate> zoneOnDate(const QByteArray& zoneId, QDate date, QTime time);
+
+// What the entry window's zone boxes and DST box hold for a zone of the atlas, so that the reading comes out at the
+// true Universal Time. The engine counts the zone toward the longitude's side (Universal Time is the clock minus the
+// zone east of Greenwich, plus it west) and the DST box adds one hour toward that side. A place whose offset points
+// the other way (Madrid, west of Greenwich but ahead of UTC) therefore gets a negative zone: "-1" west of Greenwich
+// means one hour ahead. A saving of exactly one hour goes in the DST box; any other (London's double summer time of
+// two hours) is part of the zone itself, with the box clear. Hours and minutes carry the same sign.
+struct ZoneFields
+{
+    int hours = 0;
+    int minutes = 0;
+    bool daylightSaving = false;
+
+    friend bool operator==(const ZoneFields&, const ZoneFields&) = default;
+};
+
+// `countsEast`: whether the engine takes the longitude as east (East chosen and not 0 degrees 0 minutes).
+ZoneFields zoneFieldsFor(const ZoneOnDate& zone, bool countsEast);
+
+// "UTC+05:30", "UTC-03:00", "UTC+00:00"; seconds are rounded to the minute.
+QString utcOffsetText(int offsetSeconds);

@@ -40,6 +40,7 @@ FrmAbout::FrmAbout(QWidget* parent)
     texts->addWidget(name);
     texts->addWidget(makeWrappedLabel("Label1", QString::fromLatin1(description)));
     addAboutOfferAndLinks(texts);
+    texts->addWidget(makeWrappedLabel("lblAtlasCredit", QString::fromLatin1(ProgramTexts::atlasCredit)));
 
     auto* top = new QHBoxLayout;
     top->addWidget(picture, 0, Qt::AlignTop);

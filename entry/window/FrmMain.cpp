@@ -10,16 +10,19 @@
 #include "desktop/SharedWidgets.h"
 #include "desktop/WebAddresses.h"
 #include "engine/Ephemeris.h"
+#include "entry/ZoneOnDate.h"
 #include "entry/window/FrmTimeZone.h"
 #include "entry/window/NumericBox.h"
 #include "entry/window/WebLookup.h"
 #include "knowledge/CurrentReading.h"
 #include "report/BirFile.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -30,9 +33,11 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringListModel>
 #include <QVBoxLayout>
 
 #include <array>
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -139,6 +144,23 @@ FileDialogRequest openDialogRequest()
             QFileDialog::HideNameFilterDetails};
 }
 
+// Places are offered from the second letter on: one letter matches too much to help.
+constexpr int lettersBeforeOffering = 2;
+constexpr int placesOffered = 12;
+
+struct DegreesAndMinutes
+{
+    int degrees;
+    int minutes;
+};
+
+// An angle's magnitude to the nearest minute, as the boxes take it.
+DegreesAndMinutes toDegreesAndMinutes(double angle)
+{
+    const int minutes = static_cast<int>(std::lround(std::abs(angle) * 60.0));
+    return {minutes / 60, minutes % 60};
+}
+
 std::optional<QStringList> readSavedLines(const QString& path)
 {
     QFile file(path);
@@ -162,6 +184,7 @@ FrmMain::FrmMain(QWidget* parent)
     createMenus();
     layOutControls();
     chainTabOrder();
+    createPlaceCompleter();
     m_txtName->setFocus();
 }
 
@@ -214,6 +237,8 @@ void FrmMain::createControls()
     keepTabStopOnChosenButton(m_optLat);
 
     m_txtMCity = newLineEdit("txtMCity", QStringLiteral("City"));
+    m_lblZoneNote = new QLabel;
+    m_lblZoneNote->setObjectName(QStringLiteral("lblZoneNote"));
     m_txtMState = newLineEdit("txtMState", QStringLiteral("State"));
     m_txtMCountry = newLineEdit("txtMCountry", QStringLiteral("Country"));
 
@@ -323,7 +348,10 @@ QGroupBox* FrmMain::buildTimeGroup()
 QGroupBox* FrmMain::buildZoneGroup()
 {
     auto* group = new QGroupBox(QStringLiteral("Time Zone"));
-    auto* row = new QHBoxLayout(group);
+    auto* rows = new QVBoxLayout(group);
+    auto* row = new QHBoxLayout;
+    rows->addLayout(row);
+    rows->addWidget(m_lblZoneNote); // what the atlas used, under the boxes
     row->addWidget(newBuddyLabel(QStringLiteral("Hour"), m_txtZoneHour));
     row->addWidget(m_txtZoneHour);
     row->addSpacing(row->spacing() * 2);
@@ -468,6 +496,9 @@ void FrmMain::setDaylightSaving(bool ticked)
 
 void FrmMain::applySavedLines(const QStringList& lines)
 {
+    forgetAtlasZone(); // a saved zone stands as it was saved
+    // Only a reading whose zone came from the atlas saves a negative zone, and it means one.
+    setZoneSignCounts(true);
     const auto line = [&lines](SavedLine number) { return lines.value(number); };
     const auto isSet = [&line](SavedLine number) { return line(number) == QLatin1String("1"); };
 
@@ -572,8 +603,14 @@ void FrmMain::fillBirthData()
     birth.month = static_cast<std::int16_t>(m_cboMonth->currentIndex() + 1);
     birth.day = static_cast<std::int16_t>(listNumber(m_cboDate));
     birth.year = static_cast<std::int16_t>(listNumber(m_cboYear));
-    birth.zoneHours = box(m_txtZoneHour, true);
-    birth.zoneMinutes = box(m_txtZoneMinute, true);
+    // The size of the zone; its sign only where the atlas or a saved reading wrote it (m_zoneSignCounts).
+    const auto zone = [this, &box](const QLineEdit* edit) {
+        const std::int16_t size = box(edit, true);
+        const bool negative = m_zoneSignCounts && edit->text().trimmed().startsWith(QLatin1Char('-'));
+        return static_cast<std::int16_t>(negative ? -size : size);
+    };
+    birth.zoneHours = zone(m_txtZoneHour);
+    birth.zoneMinutes = zone(m_txtZoneMinute);
     birth.hour = static_cast<std::int16_t>(listNumber(m_cboHH));
     birth.minute = static_cast<std::int16_t>(listNumber(m_cboMM));
     birth.longitudeDegrees = box(m_txtLonD, false);
@@ -640,8 +677,124 @@ void FrmMain::lblTZHelp_Click()
 
 void FrmMain::writeZone(std::int16_t hours, std::int16_t minutes)
 {
+    forgetAtlasZone();
+    setZoneSignCounts(false); // the picker's minus marks a zone east of Greenwich, which East/West says already
     setZoneHourText(QString::number(hours));
     setZoneMinuteText(QString::number(minutes));
+}
+
+void FrmMain::createPlaceCompleter()
+{
+    m_offeredPlaces = new QStringListModel(this);
+    m_placeCompleter = new QCompleter(m_offeredPlaces, this);
+    // The atlas matches accents and spellings the completer's own prefix filter would not: it shows what it is given.
+    m_placeCompleter->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    m_placeCompleter->setMaxVisibleItems(placesOffered);
+    m_txtMCity->setCompleter(m_placeCompleter);
+    connect(m_txtMCity, &QLineEdit::textEdited, this, &FrmMain::offerPlaces);
+    // Queued: the box writes the whole row into itself when the row is chosen; the place's own texts come after.
+    connect(m_placeCompleter, qOverload<const QString&>(&QCompleter::activated), this, &FrmMain::choosePlace,
+            Qt::QueuedConnection);
+
+    for (QComboBox* list : {m_cboMonth, m_cboDate, m_cboYear, m_cboHH, m_cboMM}) {
+        connect(list, &QComboBox::currentIndexChanged, this, &FrmMain::followAtlasZone);
+    }
+    connect(m_optLong, &QButtonGroup::buttonToggled, this, &FrmMain::followAtlasZone);
+    // A zone the user sets by hand stands: the atlas no longer writes it.
+    const auto setByHand = [this] {
+        forgetAtlasZone();
+        setZoneSignCounts(false);
+    };
+    connect(m_txtZoneHour, &QLineEdit::textEdited, this, setByHand);
+    connect(m_txtZoneMinute, &QLineEdit::textEdited, this, setByHand);
+    connect(m_chkDST, &QCheckBox::clicked, this, &FrmMain::forgetAtlasZone);
+}
+
+void FrmMain::offerPlaces(const QString& typed)
+{
+    m_offered.clear();
+    if (PlaceAtlas::foldForMatching(typed).size() >= lettersBeforeOffering) {
+        m_offered = PlaceAtlas::builtIn().matching(typed, placesOffered);
+    }
+    QStringList shown;
+    for (const Place& place : std::as_const(m_offered)) {
+        shown.append(place.displayText());
+    }
+    m_offeredPlaces->setStringList(shown);
+    if (shown.isEmpty()) {
+        m_placeCompleter->popup()->hide();
+    } else {
+        m_placeCompleter->complete();
+    }
+}
+
+void FrmMain::choosePlace(const QString& shown)
+{
+    // The row under the keyboard or the mouse; two places may read alike, so the text only helps when there is none.
+    qsizetype row = m_placeCompleter->popup()->currentIndex().row();
+    if (row < 0 || row >= m_offered.size() || m_offered.at(row).displayText() != shown) {
+        row = -1;
+        for (qsizetype i = 0; i < m_offered.size() && row < 0; ++i) {
+            row = m_offered.at(i).displayText() == shown ? i : -1;
+        }
+    }
+    if (row >= 0) {
+        applyPlace(m_offered.at(row));
+    }
+}
+
+void FrmMain::applyPlace(const Place& place)
+{
+    m_txtMCity->setText(place.city);
+    m_txtMState->setText(place.state);
+    m_txtMCountry->setText(place.country);
+    const DegreesAndMinutes longitude = toDegreesAndMinutes(place.longitude);
+    const DegreesAndMinutes latitude = toDegreesAndMinutes(place.latitude);
+    setLongitudeDegreesText(QString::number(longitude.degrees));
+    setLongitudeMinutesText(QString::number(longitude.minutes));
+    setLatitudeDegreesText(QString::number(latitude.degrees));
+    setLatitudeMinutesText(QString::number(latitude.minutes));
+    m_atlasZoneId = place.zoneId;
+    setSouth(place.latitude < 0);
+    setEast(place.longitude > 0); // follows the zone too
+    followAtlasZone();
+}
+
+// The zone in force at the chosen place when its clocks showed the birth date and time, written so that the
+// engine's rule gives the true Universal Time (see zoneFieldsFor).
+void FrmMain::followAtlasZone()
+{
+    if (m_atlasZoneId.isEmpty()) {
+        return;
+    }
+    const QDate date(listNumber(m_cboYear), m_cboMonth->currentIndex() + 1, listNumber(m_cboDate));
+    const QTime time(listNumber(m_cboHH), listNumber(m_cboMM));
+    const std::optional<ZoneOnDate> zone = zoneOnDate(m_atlasZoneId, date, time);
+    if (!zone) {
+        m_lblZoneNote->clear(); // a date the calendar lacks (30 February): the boxes keep what they hold
+        return;
+    }
+    const ZoneFields fields = zoneFieldsFor(*zone, longitudeCountsEast());
+    setZoneHourText(QString::number(fields.hours));
+    setZoneMinuteText(QString::number(fields.minutes));
+    setDaylightSaving(fields.daylightSaving);
+    setZoneSignCounts(true);
+    m_lblZoneNote->setText(QStringLiteral("%1, %2 on that date")
+                               .arg(QString::fromLatin1(m_atlasZoneId), utcOffsetText(zone->offsetSeconds)));
+}
+
+void FrmMain::forgetAtlasZone()
+{
+    m_atlasZoneId.clear();
+    m_lblZoneNote->clear();
+}
+
+// As the engine reads the fields: 0 degrees 0 minutes East counts as west.
+bool FrmMain::longitudeCountsEast() const
+{
+    const int degrees = m_txtLonD->text().toInt();
+    const int minutes = m_txtLonM->text().toInt();
+    return m_optLongEast->isChecked() && (degrees > 0 || minutes > 0);
 }
 
 void FrmMain::closeEvent(QCloseEvent* event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entry/EntryValidation.h"
+#include "entry/PlaceAtlas.h"
 
 #include <QMainWindow>
 
@@ -12,7 +13,10 @@ class NumericBox;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QCompleter;
+class QStringListModel;
 class QGroupBox;
+class QLabel;
 class QLayout;
 class QLineEdit;
 class QPushButton;
@@ -87,6 +91,16 @@ private:
     void chainTabOrder();
     void writeZone(std::int16_t hours, std::int16_t minutes);
 
+    // The birth-place atlas: places offered as the city is typed; a chosen one fills the place, its coordinates and
+    // the zone in force on the birth date, which then follows the date and time until a zone is typed or picked.
+    void createPlaceCompleter();
+    void offerPlaces(const QString& typed);
+    void choosePlace(const QString& shown);
+    void applyPlace(const Place& place);
+    void followAtlasZone();
+    void forgetAtlasZone();
+    bool longitudeCountsEast() const;
+
     EntryTexts entryTexts() const;
     QWidget* fieldWidget(EntryField field) const;
     void showFailure(const EntryFailure& failure);
@@ -120,4 +134,14 @@ private:
     QPushButton* m_cmdRashi = nullptr;
     QPushButton* m_cmdOpen = nullptr;
     OfferFrame* m_offerFrame = nullptr;
+    QLabel* m_lblZoneNote = nullptr;
+
+    QCompleter* m_placeCompleter = nullptr;
+    QStringListModel* m_offeredPlaces = nullptr;
+    QList<Place> m_offered; // the places the completer shows, in its order
+    QByteArray m_atlasZoneId; // the chosen place's zone while the zone boxes follow it; empty once typed or picked
+    // A minus in the zone boxes is a sign while the atlas or a saved reading wrote them: the zone then counts away
+    // from the longitude's side. Written by the time zone picker or edited by hand, the boxes hold only the size.
+    bool m_zoneSignCounts = false;
+    void setZoneSignCounts(bool counts) { m_zoneSignCounts = counts; }
 };

@@ -4,6 +4,7 @@
 #include "desktop/LinkLabel.h"
 #include "desktop/OfferFrame.h"
 #include "desktop/PageOpeners.h"
+#include "desktop/ProgramTexts.h"
 #include "desktop/ProgramWindow.h"
 #include "desktop/SharedWidgets.h"
 #include "desktop/WebAddresses.h"
@@ -261,6 +262,7 @@ QWidget* FrmResult::buildAboutTab()
         "details for later."));
     description->setWordWrap(true);
     layout->addWidget(description);
+    layout->addWidget(makeWrappedLabel("lblNotAdvice", QString::fromLatin1(ProgramTexts::notMedicalAdvice)));
 
     addAboutOfferAndLinks(layout);
     layout->addStretch();

@@ -59,6 +59,10 @@ void AboutBoxTest::showsNameDescriptionAndOffer()
     QVERIFY(about.findChild<LinkLabel*>(QStringLiteral("lblHomePage"))
                 ->text()
                 .contains(QLatin1String(WebAddresses::siteName)));
+    // The atlas's data licence asks for a credit where the program names its sources.
+    const QString credit = about.findChild<QLabel*>(QStringLiteral("lblAtlasCredit"))->text();
+    QVERIFY2(credit.contains(QLatin1String("GeoNames")) && credit.contains(QLatin1String("CC BY 4.0")),
+             qPrintable(credit));
 }
 
 void AboutBoxTest::linksOpenPages_data()

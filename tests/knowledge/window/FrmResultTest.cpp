@@ -387,6 +387,12 @@ void FrmResultTest::aboutSoftwareOnlySelectsItsTab()
     auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("SST"));
     QCOMPARE(tabs->currentIndex(), 5);
     QCOMPARE(tabs->tabText(5), QStringLiteral("About Software"));
+    QStringList aboutTexts;
+    for (const QLabel* label : tabs->widget(5)->findChildren<QLabel*>()) {
+        aboutTexts.append(label->text());
+    }
+    QVERIFY2(aboutTexts.join(QLatin1Char(' ')).contains(QLatin1String("not medical advice")),
+             "the About Software tab says the profiles are not medical advice");
     QCOMPARE(QApplication::topLevelWidgets().size(), windowsBefore);
     QVERIFY(QApplication::activeModalWidget() == nullptr);
 }

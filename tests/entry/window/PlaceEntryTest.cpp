@@ -1,0 +1,335 @@
+#include "engine/Ephemeris.h"
+#include "entry/window/FrmMain.h"
+#include "knowledge/CurrentReading.h"
+#include "report/BirFile.h"
+#include "tests/support/TestSeams.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QBuffer>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+#include <memory>
+
+// The birth-place atlas in the entry window: typing a town offers places, choosing one fills the place, its
+// coordinates and the zone in force on the birth date, and the reading comes out at the true Universal Time.
+class PlaceEntryTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void typingOffersPlacesAndEnterChoosesOne();
+    void choosingAPlaceFillsItsCoordinates_data();
+    void choosingAPlaceFillsItsCoordinates();
+    void theZoneIsTheOneInForceOnTheBirthDate_data();
+    void theZoneIsTheOneInForceOnTheBirthDate();
+    void aMadridReadingIsAtTheTrueUniversalTime_data();
+    void aMadridReadingIsAtTheTrueUniversalTime();
+    void theZoneFollowsALaterChangeOfDate();
+    void aTypedZoneIsNeverOverwritten();
+    void aPickedZoneIsNeverOverwritten();
+
+private:
+    template <typename T>
+    T* control(const char* name) const
+    {
+        T* found = m_window->findChild<T*>(QLatin1String(name));
+        if (!found) {
+            qFatal("no control %s", name);
+        }
+        return found;
+    }
+    QString text(const char* name) const { return control<QLineEdit>(name)->text(); }
+    void setBirth(int month, int day, int year, int hour, int minute);
+    void choose(const QString& typed, const QString& city, const QString& country);
+
+    std::unique_ptr<TestSeams> m_seams;
+    QPointer<FrmMain> m_window;
+};
+
+void PlaceEntryTest::init()
+{
+    m_seams = std::make_unique<TestSeams>();
+    m_window = new FrmMain;
+    m_window->show();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    currentBirthData = BirthData();
+}
+
+void PlaceEntryTest::cleanup()
+{
+    delete m_window;
+    const bool unanswered = m_seams->messages.missingAnswer;
+    m_seams.reset();
+    QVERIFY(!unanswered);
+}
+
+void PlaceEntryTest::setBirth(int month, int day, int year, int hour, int minute)
+{
+    m_window->setMonthPosition(month - 1);
+    m_window->selectDay(QString::number(day));
+    m_window->selectYear(QString::number(year));
+    m_window->selectHour(QString::number(hour));
+    m_window->selectMinute(QString::number(minute));
+}
+
+// Types into the city box as a user does and takes the offered row that shows `city` and `country`.
+void PlaceEntryTest::choose(const QString& typed, const QString& city, const QString& country)
+{
+    auto* box = control<QLineEdit>("txtMCity");
+    box->clear();
+    box->setFocus();
+    QTest::keyClicks(box, typed);
+    QCompleter* completer = box->completer();
+    QVERIFY(completer != nullptr);
+    QAbstractItemView* popup = completer->popup();
+    QTRY_VERIFY(popup->isVisible());
+    const QString wanted = city + QStringLiteral(", ");
+    int row = 0;
+    while (row < popup->model()->rowCount()) {
+        const QString shown = popup->model()->index(row, 0).data().toString();
+        if (shown.startsWith(wanted) && shown.endsWith(QStringLiteral(", ") + country)) {
+            break;
+        }
+        ++row;
+    }
+    QVERIFY2(row < popup->model()->rowCount(), qPrintable(typed + QStringLiteral(" does not offer ") + city));
+    for (int down = 0; down <= row; ++down) {
+        QTest::keyClick(popup, Qt::Key_Down);
+    }
+    QTest::keyClick(popup, Qt::Key_Return);
+    QTRY_VERIFY(!popup->isVisible());
+    QTRY_COMPARE(text("txtMCity"), city); // the place fills the fields once the box has taken the chosen row
+}
+
+void PlaceEntryTest::typingOffersPlacesAndEnterChoosesOne()
+{
+    setBirth(1, 15, 1990, 12, 0);
+    auto* box = control<QLineEdit>("txtMCity");
+    box->setFocus();
+    QTest::keyClicks(box, QStringLiteral("M"));
+    QVERIFY(!box->completer()->popup()->isVisible()); // one letter offers nothing yet
+    QTest::keyClicks(box, QStringLiteral("adr"));
+    QAbstractItemView* popup = box->completer()->popup();
+    QTRY_VERIFY(popup->isVisible());
+    QVERIFY(popup->model()->rowCount() <= 12);
+    QCOMPARE(popup->model()->index(0, 0).data().toString(), QStringLiteral("Madrid, Madrid, Spain"));
+
+    QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, Qt::Key_Return);
+    QTRY_COMPARE(text("txtMCity"), QStringLiteral("Madrid"));
+    QCOMPARE(text("txtMState"), QStringLiteral("Madrid"));
+    QCOMPARE(text("txtMCountry"), QStringLiteral("Spain"));
+    QCOMPARE(control<QLabel>("lblZoneNote")->text(), QStringLiteral("Europe/Madrid, UTC+01:00 on that date"));
+}
+
+void PlaceEntryTest::choosingAPlaceFillsItsCoordinates_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("city");
+    QTest::addColumn<QString>("country");
+    QTest::addColumn<QStringList>("longitude"); // degrees, minutes, "East" or "West"
+    QTest::addColumn<QStringList>("latitude"); // degrees, minutes, "South" or "North"
+    // Published coordinates of each town, to the nearest minute.
+    QTest::newRow("east and north") << "Pune"
+                                    << "Pune"
+                                    << "India" << QStringList {"73", "51", "East"} << QStringList {"18", "31", "North"};
+    QTest::newRow("west and north") << "madr"
+                                    << "Madrid"
+                                    << "Spain" << QStringList {"3", "42", "West"} << QStringList {"40", "25", "North"};
+    QTest::newRow("west and south, typed without accents")
+        << "sao paulo" << QStringLiteral("S\u00e3o Paulo") << "Brazil" << QStringList {"46", "38", "West"}
+        << QStringList {"23", "33", "South"};
+    QTest::newRow("east and south") << "Sydn"
+                                    << "Sydney"
+                                    << "Australia" << QStringList {"151", "12", "East"}
+                                    << QStringList {"33", "52", "South"};
+}
+
+void PlaceEntryTest::choosingAPlaceFillsItsCoordinates()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, city);
+    QFETCH(QString, country);
+    QFETCH(QStringList, longitude);
+    QFETCH(QStringList, latitude);
+    choose(typed, city, country);
+    QCOMPARE(text("txtMCity"), city);
+    QCOMPARE(text("txtMCountry"), country);
+    QCOMPARE(QStringList({text("txtLonD"), text("txtLonM"),
+                          control<QRadioButton>("optLongEast")->isChecked() ? "East" : "West"}),
+             longitude);
+    QCOMPARE(QStringList({text("txtLatD"), text("txtLatM"),
+                          control<QRadioButton>("optLatSouth")->isChecked() ? "South" : "North"}),
+             latitude);
+}
+
+void PlaceEntryTest::theZoneIsTheOneInForceOnTheBirthDate_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("city");
+    QTest::addColumn<QString>("country");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QStringList>("zone"); // hours, minutes, DST "1" or "0"
+    QTest::addColumn<QString>("note");
+    // West of Greenwich but ahead of UTC: the zone counts away from the longitude's side, so it is negative.
+    QTest::newRow("Madrid in winter") << "Madrid"
+                                      << "Madrid"
+                                      << "Spain" << QDate(1990, 1, 15) << QStringList {"-1", "0", "0"}
+                                      << "Europe/Madrid, UTC+01:00 on that date";
+    QTest::newRow("Madrid in summer") << "Madrid"
+                                      << "Madrid"
+                                      << "Spain" << QDate(1990, 7, 15) << QStringList {"-1", "0", "1"}
+                                      << "Europe/Madrid, UTC+02:00 on that date";
+    QTest::newRow("New York in summer") << "New York"
+                                        << "New York City"
+                                        << "United States" << QDate(1990, 7, 15) << QStringList {"5", "0", "1"}
+                                        << "America/New_York, UTC-04:00 on that date";
+    QTest::newRow("Kolkata in war time") << "Kolkata"
+                                         << "Kolkata"
+                                         << "India" << QDate(1943, 6, 15) << QStringList {"5", "30", "1"}
+                                         << "Asia/Kolkata, UTC+06:30 on that date";
+    // Double summer time: two hours of saving, which the DST box cannot hold.
+    QTest::newRow("London in June 1944") << "London"
+                                         << "London"
+                                         << "United Kingdom" << QDate(1944, 6, 15) << QStringList {"-2", "0", "0"}
+                                         << "Europe/London, UTC+02:00 on that date";
+    QTest::newRow("Kathmandu, a quarter-hour zone")
+        << "Kathm"
+        << "Kathmandu"
+        << "Nepal" << QDate(1990, 6, 15) << QStringList {"5", "45", "0"} << "Asia/Kathmandu, UTC+05:45 on that date";
+}
+
+void PlaceEntryTest::theZoneIsTheOneInForceOnTheBirthDate()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, city);
+    QFETCH(QString, country);
+    QFETCH(QDate, date);
+    QFETCH(QStringList, zone);
+    QFETCH(QString, note);
+    setBirth(date.month(), date.day(), date.year(), 12, 0);
+    choose(typed, city, country);
+    QCOMPARE(QStringList(
+                 {text("txtZoneHour"), text("txtZoneMinute"), control<QCheckBox>("chkDST")->isChecked() ? "1" : "0"}),
+             zone);
+    QCOMPARE(control<QLabel>("lblZoneNote")->text(), note);
+}
+
+void PlaceEntryTest::aMadridReadingIsAtTheTrueUniversalTime_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<int>("universalHour"); // Madrid's clock shows 12:00
+    QTest::newRow("winter, UTC+1") << QDate(1990, 1, 15) << 11;
+    QTest::newRow("summer, UTC+2") << QDate(1990, 7, 15) << 10;
+}
+
+// The same moment at Greenwich, with no zone, is the yardstick; the reading must agree after a save and reopening.
+void PlaceEntryTest::aMadridReadingIsAtTheTrueUniversalTime()
+{
+    QFETCH(QDate, date);
+    QFETCH(int, universalHour);
+    BirthData greenwich;
+    greenwich.month = static_cast<std::int16_t>(date.month());
+    greenwich.day = static_cast<std::int16_t>(date.day());
+    greenwich.year = static_cast<std::int16_t>(date.year());
+    greenwich.hour = static_cast<std::int16_t>(universalHour);
+    const double expected = centuriesSinceJ2000(greenwich);
+
+    m_window->setNameText(QStringLiteral("Asha Rao"));
+    setBirth(date.month(), date.day(), date.year(), 12, 0);
+    choose(QStringLiteral("Madr"), QStringLiteral("Madrid"), QStringLiteral("Spain"));
+    QTest::mouseClick(control<QPushButton>("cmdRashi"), Qt::LeftButton);
+    QVERIFY(m_seams->messages.shown.isEmpty());
+    QCOMPARE(centuriesSinceJ2000(currentBirthData), expected);
+    const BirthData computed = currentBirthData;
+
+    QBuffer file;
+    file.open(QIODevice::ReadWrite);
+    QString reason;
+    QVERIFY(BirFile::write(&file, computed, &reason));
+    file.seek(0);
+    const std::optional<QStringList> lines = BirFile::read(&file, &reason);
+    QVERIFY(lines.has_value());
+    delete m_window;
+    currentBirthData = BirthData();
+    m_window = new FrmMain;
+    m_window->applySavedLines(*lines);
+    QTest::mouseClick(control<QPushButton>("cmdRashi"), Qt::LeftButton);
+    QCOMPARE(centuriesSinceJ2000(currentBirthData), expected);
+    QCOMPARE(currentBirthData, computed);
+    QVERIFY(control<QLabel>("lblZoneNote")->text().isEmpty()); // a saved zone is not the atlas's
+}
+
+void PlaceEntryTest::theZoneFollowsALaterChangeOfDate()
+{
+    setBirth(1, 15, 1990, 12, 0);
+    choose(QStringLiteral("Madrid"), QStringLiteral("Madrid"), QStringLiteral("Spain"));
+    QVERIFY(!control<QCheckBox>("chkDST")->isChecked());
+    m_window->setMonthPosition(6); // July
+    QVERIFY(control<QCheckBox>("chkDST")->isChecked());
+    QCOMPARE(control<QLabel>("lblZoneNote")->text(), QStringLiteral("Europe/Madrid, UTC+02:00 on that date"));
+}
+
+void PlaceEntryTest::aTypedZoneIsNeverOverwritten()
+{
+    setBirth(1, 15, 1990, 12, 0);
+    choose(QStringLiteral("Madrid"), QStringLiteral("Madrid"), QStringLiteral("Spain"));
+    auto* hours = control<QLineEdit>("txtZoneHour");
+    hours->selectAll();
+    QTest::keyClicks(hours, QStringLiteral("3"));
+    QVERIFY(control<QLabel>("lblZoneNote")->text().isEmpty());
+    m_window->setMonthPosition(6);
+    QCOMPARE(hours->text(), QStringLiteral("3"));
+    QVERIFY(!control<QCheckBox>("chkDST")->isChecked());
+}
+
+void PlaceEntryTest::aPickedZoneIsNeverOverwritten()
+{
+    setBirth(1, 15, 1990, 12, 0);
+    choose(QStringLiteral("Madrid"), QStringLiteral("Madrid"), QStringLiteral("Spain"));
+    // "Indian Time,IST,+5.3" (row 34) through the real picker, which writes "-5" and "-30" for a zone ahead of UTC.
+    QTimer::singleShot(0, this, [] {
+        auto* picker = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!picker) {
+            return;
+        }
+        if (auto* list = picker->findChild<QListWidget*>(QStringLiteral("lstTimeZone"))) {
+            list->setCurrentRow(34);
+            QTest::keyClick(list, Qt::Key_Return);
+        }
+        if (picker->isVisible()) {
+            picker->reject();
+        }
+    });
+    m_window->lblTZHelp_Click();
+    QCOMPARE(text("txtZoneHour"), QStringLiteral("-5"));
+    QVERIFY(control<QLabel>("lblZoneNote")->text().isEmpty());
+    m_window->setMonthPosition(6);
+    QCOMPARE(text("txtZoneHour"), QStringLiteral("-5"));
+    QCOMPARE(text("txtZoneMinute"), QStringLiteral("-30"));
+    // The picker's minus gives only the size: the side is the longitude's (West for Madrid).
+    m_window->setNameText(QStringLiteral("Asha Rao"));
+    QTest::mouseClick(control<QPushButton>("cmdRashi"), Qt::LeftButton);
+    QCOMPARE(currentBirthData.zoneHours, 5);
+    QCOMPARE(currentBirthData.zoneMinutes, 30);
+}
+
+QTEST_MAIN(PlaceEntryTest)
+#include "PlaceEntryTest.moc"

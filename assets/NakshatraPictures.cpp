@@ -43,7 +43,10 @@ constexpr std::array<std::string_view, nakshatraCount> pictureKeys = {
 static_assert(std::is_sorted(pictureKeys.begin(), pictureKeys.end()), "the set is kept in alphabetical order");
 static_assert(std::adjacent_find(pictureKeys.begin(), pictureKeys.end()) == pictureKeys.end(), "keys are unique");
 
-constexpr std::array iconSizes = {16, 24, 32, 48, 64, 128, 256};
+// The sizes a window icon is drawn at (title bars, task bars, the about box's 48). The 128 and 256 pixel files are
+// for the desktop's icon theme, where the package installs them; decoding them at every start would cost more than
+// the rest of the icon together.
+constexpr std::array iconSizes = {16, 24, 32, 48, 64};
 
 QString keyText(std::string_view key)
 {

@@ -122,9 +122,10 @@ void NakshatraPicturesTest::findNeedsTheExactKey()
 
 void NakshatraPicturesTest::programIconHasEveryPngSize()
 {
-    const QList<QSize> sizes = programIcon().availableSizes();
+    // The window icon carries the sizes windows draw; the larger ones are there for the desktop's icon theme.
+    QCOMPARE(programIcon().availableSizes(),
+             QList<QSize>({QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48), QSize(64, 64)}));
     for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
         const QImage png(QStringLiteral(":/icons/ondara-%1.png").arg(size));
         QCOMPARE(png.size(), QSize(size, size));
         QVERIFY(png.hasAlphaChannel());

@@ -4,6 +4,7 @@
 
 BirthData currentBirthData;
 NakshatraProfile currentProfile;
+ReadingMargin currentMargin;
 
 void findNakshatraProfile(const QString& name)
 {

@@ -2,15 +2,19 @@
 
 #include "engine/BirthData.h"
 #include "knowledge/NakshatraProfile.h"
+#include "knowledge/ReadingMargin.h"
 
-// The latest reading, program-wide and as long-lived as the program: each "Find My Birth Star" overwrites both.
+// The latest reading, program-wide and as long-lived as the program: each "Find My Birth Star" overwrites all three.
 
 // The birth details, filled by the entry window and written to a ".bir" file by the report window.
 extern BirthData currentBirthData;
 
 // The profile of the reading on screen: empty until the first successful lookup, then overwritten by each reading
-// (key by the caller, attributes by findNakshatraProfile). The result window and the report read only this.
+// (key by the caller, attributes by findNakshatraProfile). The report reads only this.
 extern NakshatraProfile currentProfile;
+
+// The margin of that reading, filled with it from currentBirthData; the result window reads it once, at load.
+extern ReadingMargin currentMargin;
 
 // The program's lookup: fills currentProfile's attributes from the row keyed `name`.
 void findNakshatraProfile(const QString& name);

@@ -20,6 +20,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -71,6 +72,27 @@ constexpr std::array<BoxDefinition, 21> boxes {{
 }};
 // clang-format on
 
+// The reading's margin, shown under the top boxes: which quarter and sign the Moon stood in and when it entered and
+// left the birth star. The first two share a row.
+struct MarginBoxDefinition
+{
+    const char* objectName;
+    QString (*text)(const ReadingMargin&);
+    const char* label;
+    const char* toolTip;
+};
+
+// clang-format off
+constexpr std::array<MarginBoxDefinition, 3> marginBoxes {{
+    {"txtPada", &padaText, "Pada", "This signifies the quarter (pada) of the nakshatra, 1 to 4, in which the Moon stood at birth."},
+    {"txtMoonSign", &moonSignText, "Moon Sign", "This signifies the sign of the zodiac (rashi) in which the Moon stood at birth."},
+    {"txtStarPeriod", &starPeriodText, "Moon In This Nakshatra", "This shows when the Moon entered this nakshatra and when it left it, by the clock of the birth place as entered."},
+}};
+// clang-format on
+constexpr std::size_t padaBox = 0;
+constexpr std::size_t moonSignBox = 1;
+constexpr std::size_t starPeriodBox = 2;
+
 constexpr std::array<const char*, 6> tabCaptions {"More about Nakshatra Name",      "General And Physical Features",
                                                   "Positive Human Traits",          "Negative Human Traits",
                                                   "Career And Health And Domestic", "About Software"};
@@ -86,10 +108,10 @@ QFont boxFont()
     return font;
 }
 
-QWidget* makeBox(const BoxDefinition& definition)
+QWidget* makeBox(const char* objectName, bool prose)
 {
     QWidget* box = nullptr;
-    if (definition.prose) {
+    if (prose) {
         auto* edit = new QPlainTextEdit;
         edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -103,17 +125,28 @@ QWidget* makeBox(const BoxDefinition& definition)
         edit->setMinimumWidth(180);
         box = edit;
     }
-    box->setObjectName(QString::fromLatin1(definition.objectName));
+    box->setObjectName(QString::fromLatin1(objectName));
     box->setFont(boxFont());
     return box;
 }
 
-QLabel* makeBoxLabel(const BoxDefinition& definition, QWidget* buddy)
+QWidget* makeBox(const BoxDefinition& definition)
 {
-    auto* label = new QLabel(QString::fromUtf8(definition.label));
-    label->setToolTip(QString::fromUtf8(definition.toolTip));
+    return makeBox(definition.objectName, definition.prose);
+}
+
+QLabel* makeBoxLabel(const char* text, const char* toolTip, QWidget* buddy)
+{
+    auto* label = new QLabel(QString::fromUtf8(text));
+    label->setToolTip(QString::fromUtf8(toolTip));
     label->setBuddy(buddy);
     return label;
+}
+
+template <typename Definition>
+QLabel* makeBoxLabel(const Definition& definition, QWidget* buddy)
+{
+    return makeBoxLabel(definition.label, definition.toolTip, buddy);
 }
 
 void showText(QWidget* box, const QString& text)
@@ -201,9 +234,53 @@ QWidget* FrmResult::buildTopRow()
             grid->addWidget(box, definition.row, 1);
         }
     }
+    addMarginRows(grid);
     grid->setRowStretch(grid->rowCount(), 1);
     layout->addLayout(grid, 1);
     return row;
+}
+
+void FrmResult::addMarginRows(QGridLayout* grid)
+{
+    std::array<QWidget*, marginBoxes.size()> shown {};
+    std::ranges::transform(marginBoxes, shown.begin(),
+                           [](const MarginBoxDefinition& definition) { return makeBox(definition.objectName, false); });
+    // Room for a line edit's frame around its text; also the gap between the pada and the sign.
+    constexpr int framing = 12;
+    // A pada is one digit: its box stays narrow so the sign fits beside it.
+    QWidget* pada = shown[padaBox];
+    pada->setMinimumWidth(0);
+    pada->setMaximumWidth(pada->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + framing);
+    // The longest period there is stays whole on screen.
+    QWidget* period = shown[starPeriodBox];
+    period->setMinimumWidth(period->fontMetrics().horizontalAdvance(
+                                QStringLiteral("From 30 September 2000, 00:00 to 30 September 2000, 00:00"))
+                            + framing);
+
+    const int first = grid->rowCount();
+    auto* padaAndSign = new QHBoxLayout;
+    padaAndSign->addWidget(pada);
+    padaAndSign->addSpacing(framing);
+    padaAndSign->addWidget(makeBoxLabel(marginBoxes[moonSignBox], shown[moonSignBox]));
+    padaAndSign->addWidget(shown[moonSignBox], 1);
+    grid->addWidget(makeBoxLabel(marginBoxes[padaBox], pada), first, 0);
+    grid->addLayout(padaAndSign, first, 1);
+    grid->addWidget(makeBoxLabel(marginBoxes[starPeriodBox], period), first + 1, 0);
+    grid->addWidget(period, first + 1, 1);
+
+    // The caution stands out by the style's own warning sign; a screen reader speaks its text.
+    m_picStarCaution = new QLabel;
+    m_picStarCaution->setObjectName(QStringLiteral("picStarCaution"));
+    const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
+    m_picStarCaution->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this).pixmap(iconSize));
+    m_picStarCaution->setAccessibleName(QStringLiteral("Warning"));
+    m_lblStarCaution = new QLabel;
+    m_lblStarCaution->setObjectName(QStringLiteral("lblStarCaution"));
+    m_lblStarCaution->setWordWrap(true);
+    auto* caution = new QHBoxLayout;
+    caution->addWidget(m_picStarCaution, 0, Qt::AlignTop);
+    caution->addWidget(m_lblStarCaution, 1);
+    grid->addLayout(caution, first + 2, 0, 1, 2);
 }
 
 QWidget* FrmResult::buildTabs()
@@ -298,8 +375,8 @@ QWidget* FrmResult::buildBottomRow()
     return row;
 }
 
-// Tab walks the boxes as they are laid out (the four top boxes, the tab strip, then each tab top to bottom, left
-// column first), not in the order the load fills them.
+// Tab walks the boxes as they are laid out (the four top boxes, the margin's three under them, the tab strip, then
+// each tab top to bottom, left column first), not in the order the load fills them.
 void FrmResult::setTabOrderByPlace()
 {
     std::array<const BoxDefinition*, boxes.size()> ordered {};
@@ -309,6 +386,9 @@ void FrmResult::setTabOrderByPlace()
     QList<QWidget*> chain;
     for (const BoxDefinition* definition : ordered) {
         if (definition->place != outsideTabs && !chain.contains(m_tabs)) {
+            for (const MarginBoxDefinition& margin : marginBoxes) {
+                chain.append(findChild<QWidget*>(QString::fromLatin1(margin.objectName)));
+            }
             chain.append(m_tabs);
         }
         chain.append(findChild<QWidget*>(QString::fromLatin1(definition->objectName)));
@@ -335,6 +415,16 @@ void FrmResult::Form_Load()
     for (const BoxDefinition& definition : boxes) {
         showText(findChild<QWidget*>(QString::fromLatin1(definition.objectName)), currentProfile.*definition.field);
     }
+    for (const MarginBoxDefinition& definition : marginBoxes) {
+        showText(findChild<QWidget*>(QString::fromLatin1(definition.objectName)), definition.text(currentMargin));
+    }
+    const QString caution = starCautionText(currentMargin);
+    m_lblStarCaution->setText(caution);
+    m_lblStarCaution->setAccessibleName(caution);
+    m_lblStarCaution->setVisible(!caution.isEmpty());
+    m_picStarCaution->setVisible(!caution.isEmpty());
+    // Whoever tabs to the period hears the caution with it.
+    findChild<QWidget*>(QString::fromLatin1(marginBoxes[starPeriodBox].objectName))->setAccessibleDescription(caution);
     // A name without a picture keeps the first picture of the set.
     if (const std::optional<QPixmap> picture = NakshatraPictureSet::find(name)) {
         m_picNakshatra->setPixmap(*picture);

@@ -3,11 +3,13 @@
 #include <QMainWindow>
 
 class OfferFrame;
+class QGridLayout;
 class QLabel;
 class QTabWidget;
 
-// `frmResult`: shows the reading in currentProfile, read once while the window is built. The shell creates a new
-// window for every opening and deletes it on close, so each opening shows the profile of that moment.
+// `frmResult`: shows the reading in currentProfile and its margin in currentMargin, both read once while the window
+// is built. The shell creates a new window for every opening and deletes it on close, so each opening shows the
+// reading of that moment.
 class FrmResult : public QMainWindow
 {
     Q_OBJECT
@@ -33,6 +35,7 @@ protected:
 private:
     void buildMenus();
     QWidget* buildTopRow();
+    void addMarginRows(QGridLayout* grid);
     QWidget* buildTabs();
     QWidget* buildAboutTab();
     QWidget* buildBottomRow();
@@ -42,5 +45,7 @@ private:
     OfferFrame* m_offerFrame = nullptr;
     QLabel* m_lblNakshatra = nullptr;
     QLabel* m_picNakshatra = nullptr;
+    QLabel* m_picStarCaution = nullptr;
+    QLabel* m_lblStarCaution = nullptr;
     QTabWidget* m_tabs = nullptr;
 };

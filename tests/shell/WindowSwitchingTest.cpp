@@ -51,6 +51,8 @@ struct Birth
 // Published readings of the engine's own tests.
 constexpr Birth swatiBirth {0, "1", "2000", "12", "0", "5", "30", "77", "12", true, "Swati"};
 constexpr Birth ashwiniBirth {2, "21", "1950", "6", "30", "0", "0", "0", "0", false, "Ashwini"};
+// Swati's day, 6.4 minutes before the Moon moves into Vishakha.
+constexpr Birth swatiNearVishakhaBirth {0, "1", "2000", "18", "28", "5", "30", "77", "12", true, "Swati"};
 
 QList<QWidget*> visibleWindows()
 {
@@ -108,6 +110,7 @@ private slots:
     void closeAllAndEndRunsOnce();
     void saveOpensTheReportOverTheResult();
     void aboutOpensTheAboutBoxOverTheEntryWindow();
+    void eachReadingShowsItsOwnMargin();
 
 private:
     bool start();
@@ -461,6 +464,34 @@ void WindowSwitchingTest::aboutOpensTheAboutBoxOverTheEntryWindow()
     QCOMPARE(parent, entry);
     QCOMPARE(visibleWindows(), QList<QWidget*> {entry});
     QVERIFY(m_switcher->resultWindow() == nullptr);
+}
+
+// The entry window computes the margin with the reading; the result window shows it, and the next reading's
+// margin replaces it entirely.
+void WindowSwitchingTest::eachReadingShowsItsOwnMargin()
+{
+    const auto resetMargin = qScopeGuard([] { currentMargin = ReadingMargin(); });
+    QVERIFY(start());
+    compute(swatiNearVishakhaBirth);
+    FrmResult* result = m_switcher->resultWindow();
+    QCOMPARE(child<QLineEdit>(result, "txtPada")->text(), QStringLiteral("4"));
+    QCOMPARE(child<QLineEdit>(result, "txtMoonSign")->text(), QStringLiteral("Tula (Libra)"));
+    QCOMPARE(child<QLineEdit>(result, "txtStarPeriod")->text(),
+             QStringLiteral("From 31 December 1999, 16:09 to 1 January 2000, 18:34"));
+    auto* caution = child<QLabel>(result, "lblStarCaution");
+    QTRY_VERIFY(caution->isVisible());
+    QVERIFY2(caution->text().startsWith(QStringLiteral("Born 6 minutes before the Moon moved into Vishakha.")),
+             qPrintable(caution->text()));
+
+    goBack();
+    compute(ashwiniBirth);
+    result = m_switcher->resultWindow();
+    QCOMPARE(child<QLineEdit>(result, "txtPada")->text(), QStringLiteral("2"));
+    QCOMPARE(child<QLineEdit>(result, "txtMoonSign")->text(), QStringLiteral("Mesha (Aries)"));
+    QCOMPARE(child<QLineEdit>(result, "txtStarPeriod")->text(),
+             QStringLiteral("From 20 March 1950, 18:42 to 21 March 1950, 21:43"));
+    QTRY_VERIFY(result->isVisible());
+    QVERIFY(!child<QLabel>(result, "lblStarCaution")->isVisible());
 }
 
 QTEST_MAIN(WindowSwitchingTest)

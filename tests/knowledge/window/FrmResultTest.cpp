@@ -75,6 +75,46 @@ QImage shownPicture(const FrmResult& window)
     return window.findChild<QLabel*>(QStringLiteral("picNakshatra"))->pixmap().toImage();
 }
 
+// 1 January 2000 at 5 h 30 min East, 77° 12′ East, 28° 36′ North: Swati gives way to Vishakha at about 18:34.4.
+BirthData newYear2000(int hour, int minute)
+{
+    BirthData birth;
+    birth.day = 1;
+    birth.month = 1;
+    birth.year = 2000;
+    birth.hour = static_cast<std::int16_t>(hour);
+    birth.minute = static_cast<std::int16_t>(minute);
+    birth.zoneHours = 5;
+    birth.zoneMinutes = 30;
+    birth.longitudeDegrees = 77;
+    birth.longitudeMinutes = 12;
+    birth.latitudeDegrees = 28;
+    birth.latitudeMinutes = 36;
+    birth.isEast = true;
+    return birth;
+}
+
+// The one label whose buddy is `box`, or null.
+QLabel* labelOf(const QWidget& window, const QWidget* box)
+{
+    QLabel* found = nullptr;
+    for (QLabel* candidate : window.findChildren<QLabel*>()) {
+        if (candidate->buddy() == box) {
+            if (found != nullptr) {
+                return nullptr;
+            }
+            found = candidate;
+        }
+    }
+    return found;
+}
+
+// Leaves no margin behind for the next test, however this one ends.
+struct MarginReset
+{
+    ~MarginReset() { currentMargin = ReadingMargin(); }
+};
+
 } // namespace
 
 class FrmResultTest : public QObject
@@ -107,6 +147,11 @@ private slots:
     void backAndSaveAreAskedOfTheShell();
     void closingSaysSo();
     void opensOnTheTabStripWithTheOffersLastInTabOrder();
+    void marginBoxesShowTheReadingsMargin_data();
+    void marginBoxesShowTheReadingsMargin();
+    void marginBoxesCarryLabelsAndTips_data();
+    void marginBoxesCarryLabelsAndTips();
+    void tabReachesTheMarginBetweenTheTopBoxesAndTheTabs();
 
 private:
     std::unique_ptr<TestSeams> m_seams;
@@ -496,6 +541,122 @@ void FrmResultTest::closingSaysSo()
     QSignalSpy closed(&window, &FrmResult::closed);
     QVERIFY(window.close());
     QCOMPARE(closed.size(), 1);
+}
+
+void FrmResultTest::marginBoxesShowTheReadingsMargin_data()
+{
+    QTest::addColumn<bool>("hasReading");
+    QTest::addColumn<int>("hour");
+    QTest::addColumn<int>("minute");
+    QTest::addColumn<QString>("pada");
+    QTest::addColumn<QString>("sign");
+    QTest::addColumn<QString>("period");
+    QTest::addColumn<QString>("caution");
+    const auto row = [](const char* name, bool hasReading, int hour, int minute, const char* pada, const char* sign,
+                        const char* period, const char* caution) {
+        QTest::newRow(name) << hasReading << hour << minute << QString::fromLatin1(pada) << QString::fromLatin1(sign)
+                            << QString::fromLatin1(period) << QString::fromLatin1(caution);
+    };
+    const char* swatiPeriod = "From 31 December 1999, 16:09 to 1 January 2000, 18:34";
+    row("Swati at noon, far from a change", true, 12, 0, "4", "Tula (Libra)", swatiPeriod, "");
+    row("Swati at 18:28, Vishakha 6.4 minutes on", true, 18, 28, "4", "Tula (Libra)", swatiPeriod,
+        "Born 6 minutes before the Moon moved into Vishakha. If the birth time could be off by that much, the birth "
+        "star may be Vishakha.");
+    row("Vishakha at 18:40, Swati 5.6 minutes back", true, 18, 40, "1", "Tula (Libra)",
+        "From 1 January 2000, 18:34 to 2 January 2000, 21:21",
+        "Born 5 minutes after the Moon moved into Vishakha from Swati. If the birth time could be off by that much, "
+        "the birth star may be Swati.");
+    row("no reading yet", false, 0, 0, "", "", "", "");
+}
+
+void FrmResultTest::marginBoxesShowTheReadingsMargin()
+{
+    QFETCH(bool, hasReading);
+    QFETCH(int, hour);
+    QFETCH(int, minute);
+    QFETCH(QString, pada);
+    QFETCH(QString, sign);
+    QFETCH(QString, period);
+    QFETCH(QString, caution);
+    const MarginReset reset;
+    currentMargin = hasReading ? readingMargin(newYear2000(hour, minute)) : ReadingMargin();
+    loadReading(currentMargin.nakshatraName);
+
+    FrmResult window;
+    currentMargin = readingMargin(newYear2000(6, 0)); // read once, at load: a later reading changes nothing here
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    const auto box = [&window](const char* name) { return window.findChild<QLineEdit*>(QLatin1String(name)); };
+    for (const char* name : {"txtPada", "txtMoonSign", "txtStarPeriod"}) {
+        QVERIFY2(box(name) != nullptr, name);
+        QVERIFY2(box(name)->isReadOnly(), name);
+        QCOMPARE(box(name)->font().family(), QStringLiteral("Verdana"));
+    }
+    QCOMPARE(box("txtPada")->text(), pada);
+    QCOMPARE(box("txtMoonSign")->text(), sign);
+    QCOMPARE(box("txtStarPeriod")->text(), period);
+    // The whole period is in view, not cut off at the box's edge.
+    QVERIFY(box("txtStarPeriod")->fontMetrics().horizontalAdvance(period) < box("txtStarPeriod")->width());
+
+    auto* shownCaution = window.findChild<QLabel*>(QStringLiteral("lblStarCaution"));
+    QVERIFY(shownCaution != nullptr);
+    QCOMPARE(shownCaution->isVisible(), !caution.isEmpty());
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("picStarCaution"))->isVisible(), !caution.isEmpty());
+    if (!caution.isEmpty()) {
+        QCOMPARE(shownCaution->text(), caution);
+        QCOMPARE(shownCaution->accessibleName(), caution);
+        QCOMPARE(box("txtStarPeriod")->accessibleDescription(), caution);
+    }
+}
+
+void FrmResultTest::marginBoxesCarryLabelsAndTips_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("toolTip");
+    const auto row = [](const char* box, const char* label, const char* toolTip) {
+        QTest::newRow(box) << QString::fromLatin1(box) << QString::fromLatin1(label) << QString::fromLatin1(toolTip);
+    };
+    row("txtPada", "Pada",
+        "This signifies the quarter (pada) of the nakshatra, 1 to 4, in which the Moon stood at birth.");
+    row("txtMoonSign", "Moon Sign", "This signifies the sign of the zodiac (rashi) in which the Moon stood at birth.");
+    row("txtStarPeriod", "Moon In This Nakshatra",
+        "This shows when the Moon entered this nakshatra and when it left it, by the clock of the birth place as "
+        "entered.");
+}
+
+void FrmResultTest::marginBoxesCarryLabelsAndTips()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, label);
+    QFETCH(QString, toolTip);
+    FrmResult window;
+    const QLabel* found = labelOf(window, window.findChild<QLineEdit*>(box));
+    QVERIFY(found != nullptr);
+    // NOLINTNEXTLINE(clang-analyzer-core.CallAndMessage): QVERIFY has returned when found is null
+    QCOMPARE(found->text(), label);
+    QCOMPARE(found->toolTip(), toolTip);
+}
+
+void FrmResultTest::tabReachesTheMarginBetweenTheTopBoxesAndTheTabs()
+{
+    const MarginReset reset;
+    currentMargin = readingMargin(newYear2000(18, 28));
+    loadReading(currentMargin.nakshatraName);
+    FrmResult window;
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.findChild<QWidget*>(QStringLiteral("txtAnimalSymbol"))->setFocus(Qt::TabFocusReason);
+    QStringList reached;
+    for (int presses = 0; presses < 4; ++presses) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached.append(QApplication::focusWidget()->objectName());
+    }
+    auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("SST"));
+    QCOMPARE(reached.mid(0, 3), QStringList({"txtPada", "txtMoonSign", "txtStarPeriod"}));
+    QVERIFY(QApplication::focusWidget() == tabs || tabs->isAncestorOf(QApplication::focusWidget()));
 }
 
 QTEST_MAIN(FrmResultTest)

@@ -1,0 +1,104 @@
+#include "knowledge/ReadingMargin.h"
+
+#include "engine/Ephemeris.h"
+#include "engine/StarPeriod.h"
+
+#include <QLocale>
+
+#include <cmath>
+
+namespace {
+
+QString text(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QString starName(int number)
+{
+    return text(nakshatraNames[static_cast<std::size_t>(number)]);
+}
+
+// The birth's clock moved by `offsetHours` and rounded to the nearest minute. Plain arithmetic on the date and
+// time as entered: a day beyond the month's end runs on into the next month, as it does for the engine.
+QDateTime clockTime(const BirthData& birth, double offsetHours)
+{
+    const QDateTime midnight(QDate(birth.year, birth.month, 1).addDays(birth.day - 1), QTime(0, 0), Qt::UTC);
+    const double birthMinutes = birth.hour * 60.0 + birth.minute;
+    return midnight.addSecs(60 * std::llround(birthMinutes + offsetHours * 60.0));
+}
+
+// Whole minutes, rounded down: the birth lies at least this far from the change.
+QString minutesText(double minutes)
+{
+    const auto whole = static_cast<long long>(std::floor(minutes));
+    if (whole < 1) {
+        return QStringLiteral("less than a minute");
+    }
+    return whole == 1 ? QStringLiteral("1 minute") : QStringLiteral("%1 minutes").arg(whole);
+}
+
+bool hasReading(const ReadingMargin& margin)
+{
+    return margin.pada > 0;
+}
+
+} // namespace
+
+ReadingMargin readingMargin(const BirthData& birth)
+{
+    const BirthStarReading reading = findBirthStar(birth);
+    const StarPeriod period = starPeriod(birth);
+    ReadingMargin margin;
+    margin.pada = padaAt(reading.siderealLongitude);
+    margin.moonSign = moonSignAt(reading.siderealLongitude);
+    margin.starBegins = clockTime(birth, period.startHours);
+    margin.starEnds = clockTime(birth, period.endHours);
+    margin.nakshatraName = starName(period.nakshatraNumber);
+    margin.previousNakshatraName = starName(period.previousNakshatraNumber);
+    margin.nextNakshatraName = starName(period.nextNakshatraNumber);
+    margin.minutesSinceStarBegan = -period.startHours * 60.0;
+    margin.minutesUntilStarEnds = period.endHours * 60.0;
+    return margin;
+}
+
+QString padaText(const ReadingMargin& margin)
+{
+    return hasReading(margin) ? QString::number(margin.pada) : QString();
+}
+
+QString moonSignText(const ReadingMargin& margin)
+{
+    return hasReading(margin) ? text(moonSignNames[static_cast<std::size_t>(margin.moonSign)]) : QString();
+}
+
+QString starPeriodText(const ReadingMargin& margin)
+{
+    if (!hasReading(margin)) {
+        return {};
+    }
+    // English month names whatever the user's locale: the rest of the reading is English too.
+    const QLocale english = QLocale::c();
+    const QString format = QStringLiteral("d MMMM yyyy, HH:mm");
+    return QStringLiteral("From %1 to %2")
+        .arg(english.toString(margin.starBegins, format), english.toString(margin.starEnds, format));
+}
+
+QString starCautionText(const ReadingMargin& margin)
+{
+    if (!hasReading(margin)) {
+        return {};
+    }
+    // The period lasts far longer than twice the caution, so at most one side is near.
+    if (margin.minutesUntilStarEnds < starCautionMinutes) {
+        return QStringLiteral("Born %1 before the Moon moved into %2. If the birth time could be off by that much, "
+                              "the birth star may be %2.")
+            .arg(minutesText(margin.minutesUntilStarEnds), margin.nextNakshatraName);
+    }
+    if (margin.minutesSinceStarBegan < starCautionMinutes) {
+        return QStringLiteral("Born %1 after the Moon moved into %2 from %3. If the birth time could be off by that "
+                              "much, the birth star may be %3.")
+            .arg(minutesText(margin.minutesSinceStarBegan), margin.nakshatraName, margin.previousNakshatraName);
+    }
+    return {};
+}

@@ -3,11 +3,12 @@
 # yardsticks built in the same tree: a bare Qt Widgets window that draws no text, and a text window (a main window
 # with a menu bar and one label, which sets up the fonts as any program that shows words must). Interleaved runs in
 # a rotating order, medians and the ratios. Then the in-process costs (bench_reading) under the same X server.
-#   bench/startup.sh [build dir, default build] [runs, default 21]
+#   bench/startup.sh [build dir, default build] [runs, default 21] [another ondara, to compare in the same run]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 runs=${2:-21}
+other=${3:-}
 ondara=$build/ondara
 bare=$build/bench/bench_bare_window
 text=$build/bench/bench_text_window
@@ -45,18 +46,22 @@ kill -TERM $!
 wait $! 2>/dev/null || true
 
 programs=(bare text ondara)
-declare -A binary=([bare]=$bare [text]=$text [ondara]=$ondara)
-declare -A role=([bare]=bare [text]=text [ondara]=frmMain)
+declare -A binary=([bare]=$bare [text]=$text [ondara]=$ondara [other]=$other)
+declare -A role=([bare]=bare [text]=text [ondara]=frmMain [other]=frmMain)
+[ -n "$other" ] && programs+=(other)
+count=${#programs[@]}
 for name in "${programs[@]}"; do : >"$scratch/$name"; done
 for run in $(seq 1 "$runs"); do
-    for offset in 0 1 2; do # each program goes first, second and third equally often
-        name=${programs[$(((run + offset) % 3))]}
+    for offset in $(seq 0 $((count - 1))); do # each program takes each place in the order equally often
+        name=${programs[$(((run + offset) % count))]}
         measure "${binary[$name]}" "${role[$name]}" >>"$scratch/$name"
     done
 done
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 declare -A ms kib
+ms[other]=0
+kib[other]=0
 for name in "${programs[@]}"; do
     ms[$name]=$(cut -d' ' -f1 "$scratch/$name" | median)
     kib[$name]=$(cut -d' ' -f2 "$scratch/$name" | median)
@@ -70,6 +75,12 @@ awk -v b="${ms[bare]}" -v t="${ms[text]}" -v o="${ms[ondara]}" -v bk="${kib[bare
         bk / 1024, tk / 1024, ok / 1024
     printf "  Ondara - text window %+.1f MiB (goal <= +6)\n", (ok - tk) / 1024
 }'
+if [ -n "$other" ]; then
+    awk -v t="${ms[text]}" -v o="${ms[other]}" -v tk="${kib[text]}" -v ok="${kib[other]}" -v p="$other" 'BEGIN {
+        printf "compared in the same run: %s %.1f ms, / text window %.2f, peak RSS %+.1f MiB over it\n",
+            p, o / 1000, o / t, (ok - tk) / 1024
+    }'
+fi
 
 if [ -x "$build/bench/bench_reading" ]; then
     "$build/bench/bench_reading" --benchmark_format=console 2>/dev/null | grep -E '_(median|mean)|ratio'

@@ -65,6 +65,8 @@ std::optional<Window> findViewable(Display* display, const Matcher& matcher)
     std::optional<Window> found;
     if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) {
         for (unsigned int i = 0; i < count && !found; ++i) {
+            // A window's role or title may be set after it is mapped: hear its property changes too.
+            XSelectInput(display, children[i], PropertyChangeMask);
             if (isViewable(display, children[i])
                 && textProperty(display, children[i], matcher.property, matcher.type) == matcher.wanted) {
                 found = children[i];
@@ -100,7 +102,7 @@ bool awaitEvent(Display* display, std::chrono::steady_clock::time_point deadline
 int waitMapped(Display* display, const Matcher& matcher, std::chrono::steady_clock::time_point deadline)
 {
     // Listen first, then look, so a window mapped in between is not missed. Property changes matter too: a title
-    // may be set after the window is mapped.
+    // may be set after the window is mapped, so each top-level window is listened to as it is looked at.
     XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
     XSync(display, False);
     do {

@@ -51,7 +51,7 @@ EntryTexts entryWith(const QStringList& changes)
             texts.monthPosition = parts.at(1).toInt() - 1;
             texts.year = parts.at(2).toInt();
         } else {
-            qFatal("unknown field %s", qPrintable(field));
+            QTest::qFail(qPrintable(QStringLiteral("unknown field %1").arg(field)), __FILE__, __LINE__);
         }
     }
     return texts;

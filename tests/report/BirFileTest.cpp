@@ -1,5 +1,7 @@
 #include "report/BirFile.h"
 
+#include "tests/support/SampleBirths.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QTest>
@@ -10,7 +12,7 @@ QByteArray goldenBytes(const QString& name)
 {
     QFile file(QStringLiteral(ONDARA_REPORT_TEST_DATA "/") + name);
     if (!file.open(QIODevice::ReadOnly)) {
-        qFatal("missing golden file %s", qPrintable(name));
+        QTest::qFail(qPrintable(QStringLiteral("missing golden file %1").arg(name)), __FILE__, __LINE__);
     }
     return file.readAll();
 }
@@ -36,16 +38,8 @@ BirthData birth(const std::string& name, std::array<std::int16_t, 11> numbers, b
     return data;
 }
 
-// The two golden files: written by hand from the format (each character's code plus 85, CR LF after each line).
-BirthData abcReading()
-{
-    return birth("abc", {12, 25, 1990, 14, 30, 77, 13, 28, 36, 5, 30}, true, false, false);
-}
-
-BirthData southernReading()
-{
-    return birth("O'Neil-Smith+Co", {1, 2, 2001, 0, 5, 151, 12, 33, 52, 10, 0}, true, true, true);
-}
+// The two golden files were written by hand from the format (each character's code plus 85, CR LF after each
+// line); their readings are the sample births abcGoldenBirth and southernGoldenBirth.
 
 std::optional<QStringList> readBytes(const QByteArray& bytes, QString* error = nullptr)
 {
@@ -66,7 +60,7 @@ QByteArray written(const BirthData& data)
     buffer.open(QIODevice::WriteOnly);
     QString error;
     if (!BirFile::write(&buffer, data, &error)) {
-        qFatal("write failed: %s", qPrintable(error));
+        QTest::qFail(qPrintable(QStringLiteral("write failed: %1").arg(error)), __FILE__, __LINE__);
     }
     return buffer.data();
 }
@@ -127,8 +121,8 @@ void BirFileTest::writesTheGoldenBytes_data()
     QTest::addColumn<QString>("golden");
     QTest::addColumn<BirthData>("reading");
 
-    QTest::newRow("abc, east") << QStringLiteral("abc.bir") << abcReading();
-    QTest::newRow("south with DST, code page bytes") << QStringLiteral("southern-dst.bir") << southernReading();
+    QTest::newRow("abc, east") << QStringLiteral("abc.bir") << abcGoldenBirth();
+    QTest::newRow("south with DST, code page bytes") << QStringLiteral("southern-dst.bir") << southernGoldenBirth();
 }
 
 void BirFileTest::writesTheGoldenBytes()
@@ -182,7 +176,7 @@ void BirFileTest::acceptsShortAndLenientFiles_data()
     QTest::addColumn<QStringList>("lines");
 
     const QByteArray abc = goldenBytes(QStringLiteral("abc.bir"));
-    const QStringList abcLines = BirFile::linesOf(abcReading());
+    const QStringList abcLines = BirFile::linesOf(abcGoldenBirth());
 
     QStringList withoutDst = abcLines;
     withoutDst.last().clear();
@@ -258,13 +252,13 @@ void BirFileTest::reportsAFailedWrite()
 {
     FailingDevice failing;
     QString error;
-    QVERIFY(!BirFile::write(&failing, abcReading(), &error));
+    QVERIFY(!BirFile::write(&failing, abcGoldenBirth(), &error));
     QCOMPARE(error, QStringLiteral("The drive is gone."));
 }
 
 void BirFileTest::nameCharacterAbove170IsLost()
 {
-    BirthData reading = abcReading();
+    BirthData reading = abcGoldenBirth();
     reading.name = "Zoë Brontë";
     const auto lines = readBytes(written(reading));
     QVERIFY(lines);

@@ -1,6 +1,7 @@
 #include "report/ReportComposer.h"
 
 #include "knowledge/NakshatraProfiles.h"
+#include "tests/support/ProfileFixtures.h"
 
 #include <QTest>
 #include <QTextBlock>
@@ -89,17 +90,6 @@ const QString emptyReport = QStringLiteral("Common: \r\n"
                                            "Health: \r\n"
                                            "\r\n"
                                            "\r\n");
-
-NakshatraProfile profileNamed(const QString& name)
-{
-    for (const NakshatraProfileRow& row : nakshatraProfiles) {
-        NakshatraProfile profile = toProfile(row);
-        if (profile.nakshatraName == name) {
-            return profile;
-        }
-    }
-    qFatal("no profile %s", qPrintable(name));
-}
 
 QStringList reportLines(const NakshatraProfile& profile)
 {

@@ -1,66 +1,45 @@
 #include "desktop/LinkLabel.h"
 #include "desktop/WebAddresses.h"
 #include "shell/FrmAbout.h"
-#include "tests/support/TestSeams.h"
+#include "tests/support/FrmAboutDriver.h"
+#include "tests/support/SeamFixture.h"
 
 #include <QFrame>
 #include <QLabel>
-#include <QPushButton>
 #include <QTest>
 
-#include <memory>
-
-class AboutBoxTest : public QObject
+class AboutBoxTest : public SeamFixture
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void showsNameDescriptionAndOffer();
     void linksOpenPages_data();
     void linksOpenPages();
     void okClosesTheBox();
-
-private:
-    std::unique_ptr<TestSeams> m_seams;
 };
-
-void AboutBoxTest::init()
-{
-    m_seams = std::make_unique<TestSeams>();
-}
-
-void AboutBoxTest::cleanup()
-{
-    const bool unanswered = m_seams->messages.missingAnswer;
-    m_seams.reset(); // before the check, so a failed one cannot leave the real dialogs behind for the next test
-    QVERIFY(!unanswered);
-}
 
 void AboutBoxTest::showsNameDescriptionAndOffer()
 {
     FrmAbout about;
+    const FrmAboutDriver box(&about);
     QCOMPARE(about.objectName(), QStringLiteral("frmAbout"));
     QCOMPARE(about.windowTitle(), QStringLiteral("Ondara v1.90"));
     QVERIFY(about.isModal());
-    QVERIFY(!about.findChild<QLabel*>(QStringLiteral("Picture1"))->pixmap().isNull());
-    QCOMPARE(about.findChild<QLabel*>(QStringLiteral("Label2"))->text(), QStringLiteral("Ondara v1.90"));
-    const QString description = about.findChild<QLabel*>(QStringLiteral("Label1"))->text();
+    QVERIFY(!box.child<QLabel>("Picture1")->pixmap().isNull());
+    QCOMPARE(box.textOf("Label2"), QStringLiteral("Ondara v1.90"));
+    const QString description = box.textOf("Label1");
     for (const char* subject :
          {"nakshatra", "Vedic astrology", "Moon", "dashas", "sun sign", "positive and negative", "All rights"}) {
         QVERIFY2(description.contains(QLatin1String(subject)), subject);
     }
-    QCOMPARE(about.findChild<QLabel*>(QStringLiteral("Label3"))->text(),
+    QCOMPARE(box.textOf("Label3"),
              QStringLiteral("Home Business Opportunity. Start your own Internet business and make money online. "
                             "Get this software fully branded for your website."));
-    QCOMPARE(about.findChild<QFrame*>(QStringLiteral("Line1"))->frameShape(), QFrame::HLine);
-    QVERIFY(about.findChild<LinkLabel*>(QStringLiteral("lblHomePage"))
-                ->text()
-                .contains(QLatin1String(WebAddresses::siteName)));
+    QCOMPARE(box.child<QFrame>("Line1")->frameShape(), QFrame::HLine);
+    QVERIFY(box.child<LinkLabel>("lblHomePage")->text().contains(QLatin1String(WebAddresses::siteName)));
     // The atlas's data licence asks for a credit where the program names its sources.
-    const QString credit = about.findChild<QLabel*>(QStringLiteral("lblAtlasCredit"))->text();
+    const QString credit = box.textOf("lblAtlasCredit");
     QVERIFY2(credit.contains(QLatin1String("GeoNames")) && credit.contains(QLatin1String("CC BY 4.0")),
              qPrintable(credit));
 }
@@ -78,21 +57,20 @@ void AboutBoxTest::linksOpenPages()
     QFETCH(QString, label);
     QFETCH(QString, page);
     FrmAbout about;
-    about.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&about));
-    QTest::mouseClick(about.findChild<LinkLabel*>(label), Qt::LeftButton);
-    QCOMPARE(m_seams->urls.openedStrings(), QStringList {page});
+    const FrmAboutDriver box(&about);
+    QVERIFY(box.show());
+    QTest::mouseClick(box.child<LinkLabel>(qPrintable(label)), Qt::LeftButton);
+    QCOMPARE(seams().urls.openedStrings(), QStringList {page});
     QVERIFY(about.isVisible());
 }
 
 void AboutBoxTest::okClosesTheBox()
 {
     FrmAbout about;
-    about.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&about));
-    auto* ok = about.findChild<QPushButton*>(QStringLiteral("cmdOK"));
-    QCOMPARE(ok->text(), QStringLiteral("OK"));
-    QTest::mouseClick(ok, Qt::LeftButton);
+    const FrmAboutDriver box(&about);
+    QVERIFY(box.show());
+    QCOMPARE(box.textOf("cmdOK"), QStringLiteral("OK"));
+    box.pressOk();
     QVERIFY(!about.isVisible());
     QCOMPARE(about.result(), int(QDialog::Accepted));
 }

@@ -6,7 +6,10 @@
 #include "report/window/FrmSave.h"
 #include "shell/FrmAbout.h"
 #include "shell/FrmExitScreen.h"
-#include "tests/support/TestSeams.h"
+#include "tests/support/Deadline.h"
+#include "tests/support/ProfileFixtures.h"
+#include "tests/support/RequireChild.h"
+#include "tests/support/SeamFixture.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -43,8 +46,7 @@ std::unique_ptr<QWidget> openWindow(Window window)
     case Window::Entry:
         return std::make_unique<FrmMain>();
     case Window::Result:
-        currentProfile.nakshatraName = QStringLiteral("Vishakha");
-        findNakshatraProfile(QStringLiteral("Vishakha"));
+        setCurrentReading(QStringLiteral("Vishakha"));
         return std::make_unique<FrmResult>();
     case Window::Report:
         return std::make_unique<FrmSave>();
@@ -337,14 +339,12 @@ void collectMenuClashes(const QMenu* menu, QStringList* found)
 
 Q_DECLARE_METATYPE(Window)
 
-class AccessibilityTest : public QObject
+class AccessibilityTest : public SeamFixture
 {
     Q_OBJECT
 
 private slots:
     void initTestCase();
-    void init();
-    void cleanup();
 
     void focusableControlsHaveNames_data() { addWindowRows(); }
     void focusableControlsHaveNames();
@@ -356,26 +356,12 @@ private slots:
 private:
     static void addWindowRows();
     static std::unique_ptr<QWidget> showWindow(Window window);
-
-    std::unique_ptr<TestSeams> m_seams;
 };
 
 void AccessibilityTest::initTestCase()
 {
     // Offscreen has no assistive technology asking, so the tree is only built once someone turns it on.
     QAccessible::setActive(true);
-}
-
-void AccessibilityTest::init()
-{
-    m_seams = std::make_unique<TestSeams>();
-}
-
-void AccessibilityTest::cleanup()
-{
-    const bool unanswered = m_seams->messages.missingAnswer;
-    m_seams.reset();
-    QVERIFY(!unanswered);
 }
 
 // One row per window. `order`: controls that Tab must reach in this order (others may come in between).
@@ -411,7 +397,7 @@ std::unique_ptr<QWidget> AccessibilityTest::showWindow(Window window)
     std::unique_ptr<QWidget> shown = openWindow(window);
     shown->show();
     shown->activateWindow();
-    if (!QTest::qWaitForWindowActive(shown.get())) {
+    if (!QTest::qWaitForWindowActive(shown.get(), Deadline::eventMs)) {
         return nullptr;
     }
     return shown;
@@ -467,15 +453,14 @@ void AccessibilityTest::tabReachesEveryControl()
     QString unused;
     QList<QWidget*> cycle = tabCycle(shown.get(), &unused);
     if (!order.isEmpty()) {
-        const qsizetype first = cycle.indexOf(shown->findChild<QWidget*>(order.constFirst()));
+        const qsizetype first = cycle.indexOf(requireChild(shown.get(), order.constFirst()));
         QVERIFY2(first >= 0, qPrintable(order.constFirst()));
         std::rotate(cycle.begin(), cycle.begin() + first,
                     cycle.end()); // not ranges: clang-tidy's clang 14 cannot read them for QList
     }
     qsizetype previous = 0;
     for (qsizetype i = 1; i < order.size(); ++i) {
-        auto* control = shown->findChild<QWidget*>(order.at(i));
-        QVERIFY2(control != nullptr, qPrintable(order.at(i)));
+        QWidget* control = requireChild(shown.get(), order.at(i));
         const qsizetype position = cycle.indexOf(control);
         QVERIFY2(position > previous,
                  qPrintable(QStringLiteral("Tab does not reach %1 after %2").arg(order.at(i), order.at(i - 1))));

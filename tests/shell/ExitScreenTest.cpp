@@ -2,7 +2,9 @@
 #include "desktop/WebAddresses.h"
 #include "shell/FrmExitScreen.h"
 #include "shell/ReferFriend.h"
-#include "tests/support/TestSeams.h"
+#include "tests/support/Deadline.h"
+#include "tests/support/FrmExitScreenDriver.h"
+#include "tests/support/SeamFixture.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -10,8 +12,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUrlQuery>
@@ -20,30 +20,18 @@
 
 namespace {
 
-struct Form
-{
-    QString name;
-    QString email;
-    QString message;
-    QString friendName;
-    QString friendEmail;
-};
+using Form = ReferralForm;
 
 const Form placeholders {"Your Name", "Your Email Address", "Your Message", "Friend's Name", "Friend's Email Address"};
 const Form filledIn {"Asha", "asha@example.org", "Have a look at this.", "Ravi", "ravi@example.org"};
 
 } // namespace
 
-Q_DECLARE_METATYPE(Form)
-
-class ExitScreenTest : public QObject
+class ExitScreenTest : public SeamFixture
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void showsItsCaptionAndStaysOnTopWithoutTakingFocus();
     void messageIsDrawnFromTheClock_data();
     void messageIsDrawnFromTheClock();
@@ -64,62 +52,28 @@ private slots:
     void exitAndCloseAskToEnd();
 
 private:
-    QWidget* box(const char* objectName) const;
-    QString textOf(const char* objectName) const;
-    void fill(const Form& form) const;
-    void showActive();
+    void setUp() override;
+    void tearDown() override;
+    QWidget* box(const char* objectName) const { return m_screen->child<QWidget>(objectName); }
+    QString textOf(const char* objectName) const { return m_screen->textOf(objectName); }
+    // The screen never activates itself; the user's click does that.
+    void showActive() const { QVERIFY(m_screen->showActive()); }
 
-    std::unique_ptr<TestSeams> m_seams;
     std::unique_ptr<FrmExitScreen> m_window;
+    std::unique_ptr<FrmExitScreenDriver> m_screen;
 };
 
-void ExitScreenTest::init()
+void ExitScreenTest::setUp()
 {
-    m_seams = std::make_unique<TestSeams>();
-    m_seams->clock.randomValues = {0.6};
+    seams().clock.randomValues = {0.6};
     m_window = std::make_unique<FrmExitScreen>();
+    m_screen = std::make_unique<FrmExitScreenDriver>(m_window.get());
 }
 
-void ExitScreenTest::cleanup()
+void ExitScreenTest::tearDown()
 {
+    m_screen.reset();
     m_window.reset();
-    const bool unanswered = m_seams->messages.missingAnswer;
-    m_seams.reset(); // before the check, so a failed one cannot leave the real dialogs behind for the next test
-    QVERIFY(!unanswered);
-}
-
-QWidget* ExitScreenTest::box(const char* objectName) const
-{
-    auto* found = m_window->findChild<QWidget*>(QString::fromLatin1(objectName));
-    Q_ASSERT(found != nullptr);
-    return found;
-}
-
-QString ExitScreenTest::textOf(const char* objectName) const
-{
-    QWidget* widget = box(objectName);
-    if (auto* line = qobject_cast<QLineEdit*>(widget)) {
-        return line->text();
-    }
-    return qobject_cast<QPlainTextEdit*>(widget)->toPlainText();
-}
-
-void ExitScreenTest::fill(const Form& form) const
-{
-    qobject_cast<QLineEdit*>(box("txtName"))->setText(form.name);
-    qobject_cast<QLineEdit*>(box("txtEmail"))->setText(form.email);
-    qobject_cast<QPlainTextEdit*>(box("txtMessage"))->setPlainText(form.message);
-    qobject_cast<QLineEdit*>(box("txtFriendName"))->setText(form.friendName);
-    qobject_cast<QLineEdit*>(box("txtFriendEmail"))->setText(form.friendEmail);
-}
-
-// The screen never activates itself; the user's click does that.
-void ExitScreenTest::showActive()
-{
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 }
 
 void ExitScreenTest::showsItsCaptionAndStaysOnTopWithoutTakingFocus()
@@ -129,12 +83,11 @@ void ExitScreenTest::showsItsCaptionAndStaysOnTopWithoutTakingFocus()
     QVERIFY(m_window->isWindow());
     QVERIFY(m_window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(m_window->testAttribute(Qt::WA_ShowWithoutActivating));
-    QCOMPARE(m_window->findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("Ondara v1.90"));
-    QVERIFY(!m_window->findChild<QLabel*>(QStringLiteral("Picture1"))->pixmap().isNull());
-    QCOMPARE(m_window->findChild<QGroupBox*>(QStringLiteral("Frame2"))->title(), QStringLiteral("Refer A Friend"));
-    QCOMPARE(m_window->findChild<QPushButton*>(QStringLiteral("cmdSubmit"))->text(),
-             QStringLiteral("Refer A Friend &Now"));
-    QCOMPARE(m_window->findChild<QPushButton*>(QStringLiteral("cmdClose"))->text(), QStringLiteral("E&xit"));
+    QCOMPARE(textOf("Label1"), QStringLiteral("Ondara v1.90"));
+    QVERIFY(!m_screen->child<QLabel>("Picture1")->pixmap().isNull());
+    QCOMPARE(m_screen->child<QGroupBox>("Frame2")->title(), QStringLiteral("Refer A Friend"));
+    QCOMPARE(textOf("cmdSubmit"), QStringLiteral("Refer A Friend &Now"));
+    QCOMPARE(textOf("cmdClose"), QStringLiteral("E&xit"));
 }
 
 void ExitScreenTest::messageIsDrawnFromTheClock_data()
@@ -152,9 +105,9 @@ void ExitScreenTest::messageIsDrawnFromTheClock()
 {
     QFETCH(double, random);
     QFETCH(int, message);
-    m_seams->clock.randomValues = {random};
+    seams().clock.randomValues = {random};
     FrmExitScreen window;
-    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Label2"))->text(), FrmExitScreen::message(message));
+    QCOMPARE(FrmExitScreenDriver(&window).textOf("Label2"), FrmExitScreen::message(message));
 }
 
 void ExitScreenTest::everyMessageInvitesToTheSite()
@@ -171,23 +124,23 @@ void ExitScreenTest::everyMessageInvitesToTheSite()
 void ExitScreenTest::visitBoxOpensTheFrontPageAndNeverStaysTicked()
 {
     showActive();
-    auto* visit = m_window->findChild<QCheckBox*>(QStringLiteral("Check1"));
+    auto* visit = m_screen->child<QCheckBox>("Check1");
     QTest::mouseClick(visit, Qt::LeftButton, {}, QPoint(6, visit->height() / 2)); // on the box itself
     QVERIFY(!visit->isChecked());
-    QCOMPARE(m_seams->urls.openedStrings(), QStringList {QString::fromLatin1(WebAddresses::homePage)});
+    QCOMPARE(seams().urls.openedStrings(), QStringList {QString::fromLatin1(WebAddresses::homePage)});
 
     QTest::keyClick(visit, Qt::Key_Space);
     QVERIFY(!visit->isChecked());
-    QCOMPARE(m_seams->urls.opened.size(), 2);
+    QCOMPARE(seams().urls.opened.size(), 2);
 }
 
 void ExitScreenTest::otherProgramsLinkOpensTheSoftwarePage()
 {
     showActive();
-    auto* link = m_window->findChild<LinkLabel*>(QStringLiteral("lblGoToHome"));
+    auto* link = m_screen->child<LinkLabel>("lblGoToHome");
     QVERIFY(link->parentWidget()->objectName() == QLatin1String("Frame6"));
     QTest::mouseClick(link, Qt::LeftButton);
-    QCOMPARE(m_seams->urls.openedStrings(), QStringList {QString::fromLatin1(WebAddresses::softwaresPage)});
+    QCOMPARE(seams().urls.openedStrings(), QStringList {QString::fromLatin1(WebAddresses::softwaresPage)});
 }
 
 void ExitScreenTest::boxesShowTheirPlaceholdersUntilUsed_data()
@@ -213,26 +166,26 @@ void ExitScreenTest::boxesShowTheirPlaceholdersUntilUsed()
     showActive();
     const QByteArray name = box.toLatin1();
     QWidget* edit = this->box(name.constData());
-    QWidget* elsewhere = m_window->findChild<QPushButton*>(QStringLiteral("cmdSubmit"));
+    QWidget* elsewhere = m_screen->child<QWidget>("cmdSubmit");
     QCOMPARE(textOf(name.constData()), placeholder);
 
     edit->setFocus();
-    QTRY_VERIFY(edit->hasFocus());
+    QTRY_VERIFY_WITH_TIMEOUT(edit->hasFocus(), Deadline::eventMs);
     QCOMPARE(textOf(name.constData()), QString());
     QTest::keyClicks(edit, QStringLiteral("   "));
     elsewhere->setFocus();
-    QTRY_VERIFY(!edit->hasFocus());
+    QTRY_VERIFY_WITH_TIMEOUT(!edit->hasFocus(), Deadline::eventMs);
     QCOMPARE(textOf(name.constData()), placeholder);
 
     edit->setFocus();
-    QTRY_VERIFY(edit->hasFocus());
+    QTRY_VERIFY_WITH_TIMEOUT(edit->hasFocus(), Deadline::eventMs);
     QTest::keyClicks(edit, QStringLiteral("x@y.z"));
     elsewhere->setFocus();
-    QTRY_VERIFY(!edit->hasFocus());
+    QTRY_VERIFY_WITH_TIMEOUT(!edit->hasFocus(), Deadline::eventMs);
     QCOMPARE(textOf(name.constData()), QStringLiteral("x@y.z"));
     // Text of the user's own is never cleared on entering the box.
     edit->setFocus();
-    QTRY_VERIFY(edit->hasFocus());
+    QTRY_VERIFY_WITH_TIMEOUT(edit->hasFocus(), Deadline::eventMs);
     QCOMPARE(textOf(name.constData()), QStringLiteral("x@y.z"));
 }
 
@@ -254,15 +207,15 @@ void ExitScreenTest::typedSpaceIsRefusedInEmailBoxes()
     const QByteArray name = box.toLatin1();
     QWidget* edit = this->box(name.constData());
     edit->setFocus();
-    QTRY_VERIFY(edit->hasFocus());
+    QTRY_VERIFY_WITH_TIMEOUT(edit->hasFocus(), Deadline::eventMs);
 
     QTest::keyClicks(edit, QStringLiteral("a b"));
 
     QCOMPARE(textOf(name.constData()), refuses ? QStringLiteral("ab") : QStringLiteral("a b"));
-    QCOMPARE(m_seams->messages.shown.size(), refuses ? 1 : 0);
+    QCOMPARE(seams().messages.shown.size(), refuses ? 1 : 0);
     if (refuses) {
-        QCOMPARE(m_seams->messages.lastText(), QStringLiteral("Email Address Cannot Contain Space"));
-        QCOMPARE(m_seams->messages.shown.constFirst().icon, QMessageBox::Critical);
+        QCOMPARE(seams().messages.lastText(), QStringLiteral("Email Address Cannot Contain Space"));
+        QCOMPARE(seams().messages.shown.constFirst().icon, QMessageBox::Critical);
         QVERIFY(edit->hasFocus());
     }
 }
@@ -272,18 +225,18 @@ void ExitScreenTest::pastedSpaceIsLetThrough()
     showActive();
     Form form = filledIn;
     form.email.clear();
-    fill(form);
+    m_screen->fill(form);
     auto* email = qobject_cast<QLineEdit*>(box("txtEmail"));
     email->setFocus();
-    QTRY_VERIFY(email->hasFocus());
+    QTRY_VERIFY_WITH_TIMEOUT(email->hasFocus(), Deadline::eventMs);
     QApplication::clipboard()->setText(QStringLiteral("asha rao@example.org"));
     QTest::keySequence(email, QKeySequence::Paste);
     QCOMPARE(email->text(), QStringLiteral("asha rao@example.org"));
-    QVERIFY(m_seams->messages.shown.isEmpty());
+    QVERIFY(seams().messages.shown.isEmpty());
 
-    QTest::mouseClick(m_window->findChild<QPushButton*>(QStringLiteral("cmdSubmit")), Qt::LeftButton);
-    QVERIFY(m_seams->messages.shown.isEmpty());
-    QCOMPARE(m_seams->urls.opened.size(), 1);
+    m_screen->submit();
+    QVERIFY(seams().messages.shown.isEmpty());
+    QCOMPARE(seams().urls.opened.size(), 1);
     QCOMPARE(referralEmail, QStringLiteral("asha rao@example.org"));
 }
 
@@ -326,18 +279,18 @@ void ExitScreenTest::submitChecksInOrder()
 {
     QFETCH(Form, form);
     QFETCH(QString, message);
-    fill(form);
+    m_screen->fill(form);
 
-    QTest::mouseClick(m_window->findChild<QPushButton*>(QStringLiteral("cmdSubmit")), Qt::LeftButton);
+    m_screen->submit();
 
     if (message.isEmpty()) {
-        QVERIFY(m_seams->messages.shown.isEmpty());
-        QCOMPARE(m_seams->urls.opened.size(), 1);
+        QVERIFY(seams().messages.shown.isEmpty());
+        QCOMPARE(seams().urls.opened.size(), 1);
     } else {
-        QCOMPARE(m_seams->messages.texts(), QStringList {message});
-        QCOMPARE(m_seams->messages.shown.constFirst().icon, QMessageBox::Critical);
-        QCOMPARE(m_seams->messages.shown.constFirst().title, QStringLiteral("Ondara"));
-        QVERIFY(m_seams->urls.opened.isEmpty());
+        QCOMPARE(seams().messages.texts(), QStringList {message});
+        QCOMPARE(seams().messages.shown.constFirst().icon, QMessageBox::Critical);
+        QCOMPARE(seams().messages.shown.constFirst().title, QStringLiteral("Ondara"));
+        QVERIFY(seams().urls.opened.isEmpty());
     }
     // The form keeps what was typed.
     QCOMPARE(textOf("txtEmail"), form.email);
@@ -349,18 +302,18 @@ void ExitScreenTest::emptiedMessageGetsItsPlaceholderBackAndIsMissing()
     showActive();
     Form form = filledIn;
     form.message = QStringLiteral("Your Message");
-    fill(form);
+    m_screen->fill(form);
     QWidget* message = box("txtMessage");
     message->setFocus();
-    QTRY_VERIFY(message->hasFocus());
+    QTRY_VERIFY_WITH_TIMEOUT(message->hasFocus(), Deadline::eventMs);
     QCOMPARE(textOf("txtMessage"), QString());
-    auto* submit = m_window->findChild<QPushButton*>(QStringLiteral("cmdSubmit"));
+    QWidget* submit = box("cmdSubmit");
     submit->setFocus();
-    QTRY_VERIFY(!message->hasFocus());
+    QTRY_VERIFY_WITH_TIMEOUT(!message->hasFocus(), Deadline::eventMs);
     QCOMPARE(textOf("txtMessage"), QStringLiteral("Your Message"));
 
     QTest::mouseClick(submit, Qt::LeftButton);
-    QCOMPARE(m_seams->messages.texts(), QStringList {QStringLiteral("Please Enter Your Message")});
+    QCOMPARE(seams().messages.texts(), QStringList {QStringLiteral("Please Enter Your Message")});
 }
 
 void ExitScreenTest::referFriendNamesTheFirstMissingField_data()
@@ -394,29 +347,29 @@ void ExitScreenTest::referFriendNamesTheFirstMissingField()
 
     ReferFriend();
 
-    QCOMPARE(m_seams->messages.texts(), QStringList {message});
-    QVERIFY(m_seams->urls.opened.isEmpty());
+    QCOMPARE(seams().messages.texts(), QStringList {message});
+    QVERIFY(seams().urls.opened.isEmpty());
 }
 
 void ExitScreenTest::referralAddressCarriesEachValueEncoded()
 {
     const Form tricky {"  Ann & Bob=Friends ", "ann+bob@example.org", "See #1: a&b=c?d/e 100% été\nbye", "Zoë",
                        "zoe@example.org"};
-    fill(tricky);
+    m_screen->fill(tricky);
 
-    QTest::mouseClick(m_window->findChild<QPushButton*>(QStringLiteral("cmdSubmit")), Qt::LeftButton);
+    m_screen->submit();
 
-    QVERIFY(m_seams->messages.shown.isEmpty());
+    QVERIFY(seams().messages.shown.isEmpty());
     const QString expected = QString::fromLatin1(WebAddresses::referralPage)
         + QStringLiteral("?taf1=Ann%20%26%20Bob%3DFriends&taf2=ann%2Bbob%40example.org"
                          "&taf3=See%20%231%3A%20a%26b%3Dc%3Fd%2Fe%20100%25%20%C3%A9t%C3%A9%0Abye"
                          "&taf4=Zo%C3%AB&taf5=zoe%40example.org&taf6=https%3A%2F%2Fwww.example.com%2Fondara%2F");
     QCOMPARE(referralAddress, expected);
-    QCOMPARE(m_seams->urls.openedStrings(), QStringList {expected});
+    QCOMPARE(seams().urls.openedStrings(), QStringList {expected});
 
     // Whoever reads the page's query gets back exactly the trimmed values, under their own keys, in order.
     const QList<QPair<QString, QString>> items
-        = QUrlQuery(m_seams->urls.opened.constFirst()).queryItems(QUrl::FullyDecoded);
+        = QUrlQuery(seams().urls.opened.constFirst()).queryItems(QUrl::FullyDecoded);
     const QList<QPair<QString, QString>> values {
         {"taf1", "Ann & Bob=Friends"}, {"taf2", tricky.email},       {"taf3", tricky.message},
         {"taf4", tricky.friendName},   {"taf5", tricky.friendEmail}, {"taf6", WebAddresses::programFolder},
@@ -429,7 +382,7 @@ void ExitScreenTest::exitAndCloseAskToEnd()
 {
     showActive();
     QSignalSpy ends(m_window.get(), &FrmExitScreen::endRequested);
-    QTest::mouseClick(m_window->findChild<QPushButton*>(QStringLiteral("cmdClose")), Qt::LeftButton);
+    m_screen->pressExit();
     QCOMPARE(ends.size(), 1);
     m_window->close();
     QCOMPARE(ends.size(), 2);

@@ -2,43 +2,25 @@
 
 #include "shell/Application.h"
 #include "shell/WindowSwitcher.h"
-#include "tests/support/TestSeams.h"
+#include "tests/support/Deadline.h"
+#include "tests/support/SeamFixture.h"
 
 #include <QApplication>
 #include <QProcess>
 #include <QTest>
 
-#include <memory>
-
-class InstanceGuardTest : public QObject
+class InstanceGuardTest : public SeamFixture
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void secondGuardOnTheSameLockIsRefused();
     void lockOfAKilledCopyDoesNotBlockTheNextStart();
     void secondCopyIsToldAndEndsWithoutAWindow();
 
 private:
-    QString lockPath() const { return m_seams->pathInDir(QStringLiteral("ondara.lock")); }
-
-    std::unique_ptr<TestSeams> m_seams;
+    QString lockPath() const { return seams().pathInDir(QStringLiteral("ondara.lock")); }
 };
-
-void InstanceGuardTest::init()
-{
-    m_seams = std::make_unique<TestSeams>();
-}
-
-void InstanceGuardTest::cleanup()
-{
-    const bool unanswered = m_seams->messages.missingAnswer;
-    m_seams.reset(); // before the check, so a failed one cannot leave the real dialogs behind for the next test
-    QVERIFY(!unanswered);
-}
 
 void InstanceGuardTest::secondGuardOnTheSameLockIsRefused()
 {
@@ -57,14 +39,17 @@ void InstanceGuardTest::lockOfAKilledCopyDoesNotBlockTheNextStart()
 {
     QProcess holder;
     holder.start(QStringLiteral(LOCK_HOLDER), {lockPath()});
-    QVERIFY2(holder.waitForStarted(10000), qPrintable(holder.errorString()));
-    QVERIFY(holder.waitForReadyRead(10000));
-    QCOMPARE(holder.readAllStandardOutput().trimmed(), QByteArray("locked"));
+    QVERIFY2(holder.waitForStarted(Deadline::eventMs), qPrintable(holder.errorString()));
+    // The answer is a whole line; wait for all of it, not just for the first bytes to arrive.
+    while (!holder.canReadLine()) {
+        QVERIFY2(holder.waitForReadyRead(Deadline::eventMs), "the lock holder never said whether it got the lock");
+    }
+    QCOMPARE(holder.readLine().trimmed(), QByteArray("locked"));
 
     QVERIFY(!InstanceGuard(lockPath()).tryAcquire());
 
     holder.kill(); // SIGKILL: the copy cannot remove its lock
-    QVERIFY(holder.waitForFinished(10000));
+    QVERIFY(holder.waitForFinished(Deadline::eventMs));
     QCOMPARE(holder.exitStatus(), QProcess::CrashExit);
 
     InstanceGuard next(lockPath());
@@ -82,8 +67,8 @@ void InstanceGuardTest::secondCopyIsToldAndEndsWithoutAWindow()
     InstanceGuard second(lockPath());
     QVERIFY(!startOndara(switcher, second));
 
-    QCOMPARE(m_seams->messages.shown.size(), 1);
-    const MessageRequest& told = m_seams->messages.shown.constFirst();
+    QCOMPARE(seams().messages.shown.size(), 1);
+    const MessageRequest& told = seams().messages.shown.constFirst();
     QCOMPARE(told.text, QStringLiteral("Application is already running"));
     QCOMPARE(told.icon, QMessageBox::Information);
     QCOMPARE(told.title, QStringLiteral("Ondara"));
@@ -94,7 +79,7 @@ void InstanceGuardTest::secondCopyIsToldAndEndsWithoutAWindow()
         QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
     }
     // Nothing was read or written for the reminder either: start-up stopped at once.
-    QVERIFY(!QFile::exists(m_seams->settingsFile()));
+    QVERIFY(!QFile::exists(seams().settingsFile()));
 }
 
 QTEST_MAIN(InstanceGuardTest)

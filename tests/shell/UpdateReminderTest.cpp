@@ -3,19 +3,16 @@
 #include "desktop/MessageBoxes.h"
 #include "desktop/WebAddresses.h"
 #include "report/Scrambling.h"
-#include "tests/support/TestSeams.h"
+#include "tests/support/ModalDriver.h"
+#include "tests/support/SeamFixture.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTest>
-#include <QTimer>
-
-#include <memory>
 
 namespace {
 
@@ -27,14 +24,11 @@ QString settingKey()
 
 } // namespace
 
-class UpdateReminderTest : public QObject
+class UpdateReminderTest : public SeamFixture
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void asksOnlyBeyondFourteenDays_data();
     void asksOnlyBeyondFourteenDays();
     void firstStartStoresTodayAndAsksNothing();
@@ -50,28 +44,13 @@ private:
     void storeRaw(const QString& value) const;
     void storeDate(QDate date) const;
     QString storedText() const;
-    QDate today() const { return m_seams->clock.date; }
-
-    std::unique_ptr<TestSeams> m_seams;
+    QDate today() const { return seams().clock.date; }
+    void tearDown() override { QLocale::setDefault(QLocale::c()); }
 };
-
-void UpdateReminderTest::init()
-{
-    QLocale::setDefault(QLocale::c());
-    m_seams = std::make_unique<TestSeams>();
-}
-
-void UpdateReminderTest::cleanup()
-{
-    const bool unanswered = m_seams->messages.missingAnswer;
-    m_seams.reset(); // before the check, so a failed one cannot leave the real dialogs behind for the next test
-    QVERIFY(!unanswered);
-    QLocale::setDefault(QLocale::c());
-}
 
 void UpdateReminderTest::storeRaw(const QString& value) const
 {
-    QSettings settings(m_seams->settingsFile(), QSettings::IniFormat);
+    QSettings settings(seams().settingsFile(), QSettings::IniFormat);
     settings.setValue(settingKey(), value);
 }
 
@@ -82,7 +61,7 @@ void UpdateReminderTest::storeDate(QDate date) const
 
 QString UpdateReminderTest::storedText() const
 {
-    QSettings settings(m_seams->settingsFile(), QSettings::IniFormat);
+    QSettings settings(seams().settingsFile(), QSettings::IniFormat);
     return unscrambleText(settings.value(settingKey()).toString());
 }
 
@@ -113,14 +92,14 @@ void UpdateReminderTest::asksOnlyBeyondFourteenDays()
     QLocale::setDefault(QLocale(locale));
     storeDate(today().addDays(daysFromToday));
     if (asks) {
-        m_seams->messages.queueAnswer(QMessageBox::No);
+        seams().messages.queueAnswer(QMessageBox::No);
     }
 
     RemindOfUpdate();
 
-    QCOMPARE(m_seams->messages.shown.size(), asks ? 1 : 0);
+    QCOMPARE(seams().messages.shown.size(), asks ? 1 : 0);
     if (asks) {
-        const MessageRequest& question = m_seams->messages.shown.constFirst();
+        const MessageRequest& question = seams().messages.shown.constFirst();
         QCOMPARE(question.text,
                  QStringLiteral("There maybe an update to this software available\r"
                                 "Do you want to check for an update?"));
@@ -130,19 +109,19 @@ void UpdateReminderTest::asksOnlyBeyondFourteenDays()
     }
     const QDate expectedStored = asks ? today() : today().addDays(daysFromToday);
     QCOMPARE(storedText(), QLocale().toString(expectedStored, QLocale::ShortFormat));
-    QVERIFY(m_seams->urls.opened.isEmpty());
+    QVERIFY(seams().urls.opened.isEmpty());
 }
 
 void UpdateReminderTest::firstStartStoresTodayAndAsksNothing()
 {
     RemindOfUpdate();
-    QVERIFY(m_seams->messages.shown.isEmpty());
+    QVERIFY(seams().messages.shown.isEmpty());
     QCOMPARE(storedText(), QLocale().toString(today(), QLocale::ShortFormat));
     QCOMPARE(readReminderDate(storedText(), today()), today());
 
     // The next start on the same day asks nothing either.
     RemindOfUpdate();
-    QVERIFY(m_seams->messages.shown.isEmpty());
+    QVERIFY(seams().messages.shown.isEmpty());
 }
 
 void UpdateReminderTest::answerDecidesAboutTheDownloadPage_data()
@@ -158,16 +137,16 @@ void UpdateReminderTest::answerDecidesAboutTheDownloadPage()
     QFETCH(int, answer);
     QFETCH(QStringList, opened);
     storeDate(today().addDays(-30));
-    m_seams->messages.queueAnswer(static_cast<QMessageBox::StandardButton>(answer));
+    seams().messages.queueAnswer(static_cast<QMessageBox::StandardButton>(answer));
 
     RemindOfUpdate();
 
-    QCOMPARE(m_seams->urls.openedStrings(), opened);
+    QCOMPARE(seams().urls.openedStrings(), opened);
     QCOMPARE(storedText(), QLocale().toString(today(), QLocale::ShortFormat));
     // Either answer puts the next question 15 days off.
-    m_seams->clock.date = today().addDays(14);
+    seams().clock.date = today().addDays(14);
     RemindOfUpdate();
-    QCOMPARE(m_seams->messages.shown.size(), 1);
+    QCOMPARE(seams().messages.shown.size(), 1);
 }
 
 void UpdateReminderTest::unreadableDateCountsAsFirstStart_data()
@@ -190,13 +169,13 @@ void UpdateReminderTest::unreadableDateCountsAsFirstStart()
 
     RemindOfUpdate();
 
-    QVERIFY(m_seams->messages.shown.isEmpty());
+    QVERIFY(seams().messages.shown.isEmpty());
     QCOMPARE(storedText(), QLocale().toString(today(), QLocale::ShortFormat));
     // From now on the reminder counts from today again.
-    m_seams->clock.date = today().addDays(15);
-    m_seams->messages.queueAnswer(QMessageBox::No);
+    seams().clock.date = today().addDays(15);
+    seams().messages.queueAnswer(QMessageBox::No);
     RemindOfUpdate();
-    QCOMPARE(m_seams->messages.shown.size(), 1);
+    QCOMPARE(seams().messages.shown.size(), 1);
 }
 
 void UpdateReminderTest::damagedSettingsFileDoesNotStopStartUp_data()
@@ -211,9 +190,9 @@ void UpdateReminderTest::damagedSettingsFileDoesNotStopStartUp()
 {
     QFETCH(QByteArray, content);
     if (content.isEmpty()) {
-        QVERIFY(QDir().mkpath(m_seams->settingsFile()));
+        QVERIFY(QDir().mkpath(seams().settingsFile()));
     } else {
-        QFile file(m_seams->settingsFile());
+        QFile file(seams().settingsFile());
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
     }
@@ -221,7 +200,7 @@ void UpdateReminderTest::damagedSettingsFileDoesNotStopStartUp()
     RemindOfUpdate();
     RemindOfUpdate();
 
-    QVERIFY(m_seams->messages.shown.isEmpty());
+    QVERIFY(seams().messages.shown.isEmpty());
 }
 
 // The real message box: the question's carriage return must break the line on screen.
@@ -230,21 +209,18 @@ void UpdateReminderTest::questionShowsOnTwoLines()
     storeDate(today().addDays(-20));
     MessageBoxes::setInstance(nullptr);
     QString shownText;
-    QTimer::singleShot(0, this, [&shownText] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr) {
-            return;
-        }
+    const auto question = ModalDriver::whenShown<QMessageBox>(QString(), [&shownText](QMessageBox* box) {
         shownText = box->text();
         box->button(QMessageBox::No)->click();
     });
 
     RemindOfUpdate();
 
+    QVERIFY2(question->finish(), qPrintable(question->problem()));
     QCOMPARE(shownText,
              QStringLiteral("There maybe an update to this software available\n"
                             "Do you want to check for an update?"));
-    QVERIFY(m_seams->urls.opened.isEmpty());
+    QVERIFY(seams().urls.opened.isEmpty());
 }
 
 QTEST_MAIN(UpdateReminderTest)

@@ -5,54 +5,43 @@
 #include "knowledge/CurrentReading.h"
 #include "knowledge/NakshatraProfile.h"
 #include "knowledge/window/FrmResult.h"
-#include "report/BirFile.h"
 #include "report/Scrambling.h"
 #include "shell/Application.h"
 #include "shell/CoBrand.h"
 #include "shell/FrmExitScreen.h"
 #include "shell/WindowSwitcher.h"
-#include "tests/support/TestSeams.h"
+#include "tests/support/Deadline.h"
+#include "tests/support/FrmAboutDriver.h"
+#include "tests/support/FrmMainDriver.h"
+#include "tests/support/FrmResultDriver.h"
+#include "tests/support/ModalDriver.h"
+#include "tests/support/SampleBirths.h"
+#include "tests/support/SavedReadings.h"
+#include "tests/support/SeamFixture.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QTest>
-#include <QTimer>
 
 #include <memory>
 
 namespace {
 
-// Birth details as the user types them, and the star they give.
-struct Birth
-{
-    int monthPosition;
-    const char* day;
-    const char* year;
-    const char* hour;
-    const char* minute;
-    const char* zoneHour;
-    const char* zoneMinute;
-    const char* lonD;
-    const char* lonM;
-    bool east;
-    const char* star;
-};
-
-// Published readings of the engine's own tests.
-constexpr Birth swatiBirth {0, "1", "2000", "12", "0", "5", "30", "77", "12", true, "Swati"};
-constexpr Birth ashwiniBirth {2, "21", "1950", "6", "30", "0", "0", "0", "0", false, "Ashwini"};
 // Swati's day, 6.4 minutes before the Moon moves into Vishakha.
-constexpr Birth swatiNearVishakhaBirth {0, "1", "2000", "18", "28", "5", "30", "77", "12", true, "Swati"};
+SampleBirth swatiNearVishakhaBirth()
+{
+    SampleBirth birth = swatiBirth();
+    birth.details.hour = 18;
+    birth.details.minute = 28;
+    return birth;
+}
 
 QList<QWidget*> visibleWindows()
 {
@@ -63,14 +52,6 @@ QList<QWidget*> visibleWindows()
         }
     }
     return visible;
-}
-
-template <typename T>
-T* child(QWidget* window, const char* objectName)
-{
-    auto* found = window->findChild<T*>(QString::fromLatin1(objectName));
-    Q_ASSERT(found != nullptr);
-    return found;
 }
 
 // Counts the windows on screen whenever a message box is asked for.
@@ -87,14 +68,11 @@ public:
 
 } // namespace
 
-class WindowSwitchingTest : public QObject
+class WindowSwitchingTest : public SeamFixture
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void startUpShowsOnlyTheEntryWindow_data();
     void startUpShowsOnlyTheEntryWindow();
     void reminderAsksBeforeTheEntryWindowShows();
@@ -113,37 +91,31 @@ private slots:
     void eachReadingShowsItsOwnMargin();
 
 private:
+    void setUp() override;
+    void tearDown() override;
     bool start();
-    void compute(const Birth& birth);
+    void compute(const SampleBirth& birth);
     void goBack();
-    // Runs `act` on the modal window that the next call opens, once it is up.
-    void whenModalOpens(const std::function<void(QWidget*)>& act);
 
-    std::unique_ptr<TestSeams> m_seams;
     std::unique_ptr<InstanceGuard> m_guard;
     std::unique_ptr<WindowSwitcher> m_switcher;
     int m_ends = 0;
 };
 
-void WindowSwitchingTest::init()
+void WindowSwitchingTest::setUp()
 {
-    QLocale::setDefault(QLocale::c());
-    m_seams = std::make_unique<TestSeams>();
     currentProfile = NakshatraProfile();
     currentBirthData = BirthData();
-    m_guard = std::make_unique<InstanceGuard>(m_seams->pathInDir(QStringLiteral("ondara.lock")));
+    m_guard = std::make_unique<InstanceGuard>(seams().pathInDir(QStringLiteral("ondara.lock")));
     m_switcher = std::make_unique<WindowSwitcher>();
     m_ends = 0;
     m_switcher->setEndStep([this] { ++m_ends; });
 }
 
-void WindowSwitchingTest::cleanup()
+void WindowSwitchingTest::tearDown()
 {
     m_switcher.reset();
-    const bool unanswered = m_seams->messages.missingAnswer;
     m_guard.reset();
-    m_seams.reset(); // before the check, so a failed one cannot leave the real dialogs behind for the next test
-    QVERIFY(!unanswered);
 }
 
 bool WindowSwitchingTest::start()
@@ -151,62 +123,40 @@ bool WindowSwitchingTest::start()
     if (!startOndara(*m_switcher, *m_guard)) {
         return false;
     }
-    return QTest::qWaitForWindowExposed(m_switcher->entryWindow());
+    return QTest::qWaitForWindowExposed(m_switcher->entryWindow(), Deadline::eventMs);
 }
 
 // Types the details into the entry window on screen and presses "Find My Birth Star".
-void WindowSwitchingTest::compute(const Birth& birth)
+void WindowSwitchingTest::compute(const SampleBirth& birth)
 {
     FrmMain* entry = m_switcher->entryWindow();
     QVERIFY(entry != nullptr && entry->isVisible());
-    QTest::keyClicks(child<QLineEdit>(entry, "txtName"), QStringLiteral("Asha Rao"));
-    child<QComboBox>(entry, "cboMonth")->setCurrentIndex(birth.monthPosition);
-    child<QComboBox>(entry, "cboDate")->setCurrentText(QString::fromLatin1(birth.day));
-    child<QComboBox>(entry, "cboYear")->setCurrentText(QString::fromLatin1(birth.year));
-    child<QComboBox>(entry, "cboHH")->setCurrentText(QString::fromLatin1(birth.hour));
-    child<QComboBox>(entry, "cboMM")->setCurrentText(QString::fromLatin1(birth.minute));
-    QTest::keyClicks(child<QLineEdit>(entry, "txtZoneHour"), QString::fromLatin1(birth.zoneHour));
-    QTest::keyClicks(child<QLineEdit>(entry, "txtZoneMinute"), QString::fromLatin1(birth.zoneMinute));
-    QTest::keyClicks(child<QLineEdit>(entry, "txtLonD"), QString::fromLatin1(birth.lonD));
-    QTest::keyClicks(child<QLineEdit>(entry, "txtLonM"), QString::fromLatin1(birth.lonM));
-    QTest::keyClicks(child<QLineEdit>(entry, "txtLatD"), QStringLiteral("28"));
-    QTest::keyClicks(child<QLineEdit>(entry, "txtLatM"), QStringLiteral("36"));
-    QTest::mouseClick(child<QRadioButton>(entry, birth.east ? "optLongEast" : "optLongWest"), Qt::LeftButton);
+    const FrmMainDriver typing(entry);
+    typing.fill(TypedEntry::of(birth.details));
 
     const QPointer<FrmMain> left(entry);
-    QTest::mouseClick(child<QPushButton>(entry, "cmdRashi"), Qt::LeftButton);
+    typing.findBirthStar();
 
-    QVERIFY(m_seams->messages.shown.isEmpty());
+    QVERIFY(seams().messages.shown.isEmpty());
     FrmResult* result = m_switcher->resultWindow();
     QVERIFY(result != nullptr);
-    QCOMPARE(child<QLabel>(result, "lblNakshatra")->text(), QString::fromLatin1(birth.star));
+    QCOMPARE(FrmResultDriver(result).shownNakshatra(), QString::fromLatin1(birth.star));
     QCOMPARE(visibleWindows(), QList<QWidget*> {result});
     QVERIFY(m_switcher->exitScreen() != nullptr && !m_switcher->exitScreen()->isVisible());
-    QTRY_VERIFY(left.isNull());
+    QTRY_VERIFY_WITH_TIMEOUT(left.isNull(), Deadline::eventMs);
 }
 
 void WindowSwitchingTest::goBack()
 {
     const QPointer<FrmResult> left(m_switcher->resultWindow());
     QVERIFY(left);
-    QTest::mouseClick(child<QPushButton>(left, "cmdBack"), Qt::LeftButton);
+    FrmResultDriver(left).click("cmdBack");
 
     FrmMain* entry = m_switcher->entryWindow();
     QVERIFY(entry != nullptr);
     QCOMPARE(visibleWindows(), QList<QWidget*> {entry});
     QVERIFY(!m_switcher->exitScreen()->isVisible());
-    QTRY_VERIFY(left.isNull());
-}
-
-void WindowSwitchingTest::whenModalOpens(const std::function<void(QWidget*)>& act)
-{
-    QTimer::singleShot(0, this, [act] {
-        QWidget* modal = QApplication::activeModalWidget();
-        act(modal);
-        if (modal != nullptr && modal->isVisible()) {
-            modal->close();
-        }
-    });
+    QTRY_VERIFY_WITH_TIMEOUT(left.isNull(), Deadline::eventMs);
 }
 
 void WindowSwitchingTest::startUpShowsOnlyTheEntryWindow_data()
@@ -220,28 +170,28 @@ void WindowSwitchingTest::startUpShowsOnlyTheEntryWindow()
 {
     QFETCH(bool, settingsDamaged);
     if (settingsDamaged) {
-        QVERIFY(QDir().mkpath(m_seams->settingsFile()));
+        QVERIFY(QDir().mkpath(seams().settingsFile()));
     }
     QVERIFY(start());
     FrmMain* entry = m_switcher->entryWindow();
     QCOMPARE(entry->objectName(), QStringLiteral("frmMain"));
     QCOMPARE(visibleWindows(), QList<QWidget*> {entry});
     QVERIFY(m_switcher->exitScreen() == nullptr);
-    QVERIFY(m_seams->messages.shown.isEmpty());
+    QVERIFY(seams().messages.shown.isEmpty());
     QCOMPARE(m_ends, 0);
 }
 
 void WindowSwitchingTest::reminderAsksBeforeTheEntryWindowShows()
 {
     {
-        QSettings settings(m_seams->settingsFile(), QSettings::IniFormat);
-        const QDate monthAgo = m_seams->clock.date.addDays(-30);
+        QSettings settings(seams().settingsFile(), QSettings::IniFormat);
+        const QDate monthAgo = seams().clock.date.addDays(-30);
         settings.setValue(QStringLiteral("Settings/") + scrambleText(QStringLiteral("Duration")),
                           scrambleText(QLocale().toString(monthAgo, QLocale::ShortFormat)));
     }
     WindowCountingBoxes boxes;
     MessageBoxes::setInstance(&boxes);
-    const auto restore = qScopeGuard([this] { MessageBoxes::setInstance(&m_seams->messages); });
+    const auto restore = qScopeGuard([this] { MessageBoxes::setInstance(&seams().messages); });
     boxes.queueAnswer(QMessageBox::No);
 
     QVERIFY(start());
@@ -268,7 +218,7 @@ void WindowSwitchingTest::firstEntryWindowGetsTheDrawnOffer()
 {
     QFETCH(double, random);
     QFETCH(int, number);
-    m_seams->clock.randomValues = {random};
+    seams().clock.randomValues = {random};
     QVERIFY(start());
     QCOMPARE(intCoBrandRandomNumber, number);
     QCOMPARE(m_switcher->entryWindow()->offerFrame()->isCoBrandInFront(), number % 2 == 1);
@@ -276,28 +226,27 @@ void WindowSwitchingTest::firstEntryWindowGetsTheDrawnOffer()
 
 void WindowSwitchingTest::readingAndBackSwitchBetweenFreshWindows()
 {
-    m_seams->clock.randomValues = {0.0}; // the first entry window shows the co-branding offer
+    seams().clock.randomValues = {0.0}; // the first entry window shows the co-branding offer
     QVERIFY(start());
     QVERIFY(m_switcher->entryWindow()->offerFrame()->isCoBrandInFront());
 
-    compute(swatiBirth);
+    compute(swatiBirth());
     goBack();
 
     // A fresh entry window: every field at its initial value, the offers in their design order.
     FrmMain* entry = m_switcher->entryWindow();
-    QCOMPARE(child<QLineEdit>(entry, "txtName")->text(), QString());
-    QCOMPARE(child<QLineEdit>(entry, "txtZoneHour")->text(), QString());
-    QCOMPARE(child<QLineEdit>(entry, "txtLonD")->text(), QString());
-    QCOMPARE(child<QComboBox>(entry, "cboYear")->currentIndex(), 0);
-    QCOMPARE(child<QComboBox>(entry, "cboMonth")->currentIndex(), 0);
+    const FrmMainDriver fresh(entry);
+    QCOMPARE(fresh.box("txtName")->text(), QString());
+    QCOMPARE(fresh.box("txtZoneHour")->text(), QString());
+    QCOMPARE(fresh.box("txtLonD")->text(), QString());
+    QCOMPARE(fresh.list("cboYear")->currentIndex(), 0);
+    QCOMPARE(fresh.list("cboMonth")->currentIndex(), 0);
     QVERIFY(!entry->offerFrame()->isCoBrandInFront());
 
-    compute(ashwiniBirth);
-    FrmResult* result = m_switcher->resultWindow();
-    NakshatraProfile ashwini;
-    QVERIFY(findNakshatraProfile(QStringLiteral("Ashwini"), ashwini));
-    QCOMPARE(child<QLineEdit>(result, "txtSymbol")->text(), ashwini.symbol);
-    QCOMPARE(child<QLineEdit>(result, "txtRullingPlanet")->text(), ashwini.rulingPlanet);
+    compute(ashwiniBirth());
+    const FrmResultDriver result(m_switcher->resultWindow());
+    QCOMPARE(result.textOf("txtSymbol"), QStringLiteral("Head of a Horse"));
+    QCOMPARE(result.textOf("txtRullingPlanet"), QStringLiteral("Ketu"));
     QCOMPARE(m_ends, 0);
 }
 
@@ -312,24 +261,20 @@ void WindowSwitchingTest::openingASavedReadingShowsItsResult()
     birth.hour = 6;
     birth.minute = 30;
     birth.latitudeDegrees = 51;
-    const QString path = m_seams->pathInDir(QStringLiteral("reading.bir"));
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QString errorText;
-        QVERIFY2(BirFile::write(&file, birth, &errorText), qPrintable(errorText));
-    }
-    m_seams->files.nextFileName = path;
+    const QString path = seams().pathInDir(QStringLiteral("reading.bir"));
+    QString errorText;
+    QVERIFY2(writeSavedReading(path, birth, &errorText), qPrintable(errorText));
+    seams().files.nextFileName = path;
     const QPointer<FrmMain> entry(m_switcher->entryWindow());
 
-    QTest::mouseClick(child<QPushButton>(entry, "cmdOpen"), Qt::LeftButton);
+    FrmMainDriver(entry).openSavedReading();
 
     FrmResult* result = m_switcher->resultWindow();
     QVERIFY(result != nullptr);
-    QCOMPARE(child<QLabel>(result, "lblNakshatra")->text(), QStringLiteral("Ashwini"));
+    QCOMPARE(FrmResultDriver(result).shownNakshatra(), QStringLiteral("Ashwini"));
     QCOMPARE(visibleWindows(), QList<QWidget*> {result});
     QVERIFY(!m_switcher->exitScreen()->isVisible());
-    QTRY_VERIFY(entry.isNull());
+    QTRY_VERIFY_WITH_TIMEOUT(entry.isNull(), Deadline::eventMs);
 }
 
 void WindowSwitchingTest::closingAMainWindowShowsTheExitScreen_data()
@@ -344,7 +289,7 @@ void WindowSwitchingTest::closingAMainWindowShowsTheExitScreen()
     QFETCH(bool, afterAReading);
     QVERIFY(start());
     if (afterAReading) {
-        compute(swatiBirth);
+        compute(swatiBirth());
     }
     QPointer<QWidget> mainWindow = afterAReading ? static_cast<QWidget*>(m_switcher->resultWindow())
                                                  : static_cast<QWidget*>(m_switcher->entryWindow());
@@ -355,27 +300,27 @@ void WindowSwitchingTest::closingAMainWindowShowsTheExitScreen()
     QVERIFY(exitScreen != nullptr);
     QCOMPARE(visibleWindows(), QList<QWidget*> {exitScreen});
     QVERIFY(exitScreen->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    QTRY_VERIFY(mainWindow.isNull());
+    QTRY_VERIFY_WITH_TIMEOUT(mainWindow.isNull(), Deadline::eventMs);
     QCOMPARE(m_ends, 0);
 }
 
 void WindowSwitchingTest::exitScreenMessageIsChosenOncePerRun()
 {
     // The offer draw, then the exit screen's draw at the first switch; later draws must not be used.
-    m_seams->clock.randomValues = {0.0, 0.6, 0.1, 0.9, 0.3};
+    seams().clock.randomValues = {0.0, 0.6, 0.1, 0.9, 0.3};
     QVERIFY(start());
-    compute(swatiBirth);
+    compute(swatiBirth());
     const QPointer<FrmExitScreen> loaded(m_switcher->exitScreen());
     goBack();
-    compute(ashwiniBirth);
+    compute(ashwiniBirth());
     goBack();
-    compute(swatiBirth);
+    compute(swatiBirth());
 
     QVERIFY(m_switcher->resultWindow()->close());
 
     QCOMPARE(m_switcher->exitScreen(), loaded.data());
     QVERIFY(loaded->isVisible());
-    QCOMPARE(child<QLabel>(loaded, "Label2")->text(), FrmExitScreen::message(2));
+    QCOMPARE(requireChild<QLabel>(loaded, "Label2")->text(), FrmExitScreen::message(2));
 }
 
 void WindowSwitchingTest::exitScreenEndsEverything_data()
@@ -394,7 +339,7 @@ void WindowSwitchingTest::exitScreenEndsEverything()
     QVERIFY(exitScreen->isVisible());
 
     if (byExitButton) {
-        QTest::mouseClick(child<QPushButton>(exitScreen, "cmdClose"), Qt::LeftButton);
+        QTest::mouseClick(requireChild<QPushButton>(exitScreen, "cmdClose"), Qt::LeftButton);
     } else {
         exitScreen->close();
     }
@@ -402,13 +347,13 @@ void WindowSwitchingTest::exitScreenEndsEverything()
     QCOMPARE(m_ends, 1);
     QVERIFY(m_switcher->isEnding());
     QVERIFY(visibleWindows().isEmpty());
-    QTRY_VERIFY(exitScreen.isNull());
+    QTRY_VERIFY_WITH_TIMEOUT(exitScreen.isNull(), Deadline::eventMs);
 }
 
 void WindowSwitchingTest::closeAllAndEndRunsOnce()
 {
     QVERIFY(start());
-    compute(swatiBirth); // a result window on screen, the exit screen loaded and hidden
+    compute(swatiBirth()); // a result window on screen, the exit screen loaded and hidden
     const QPointer<FrmResult> result(m_switcher->resultWindow());
     const QPointer<FrmExitScreen> exitScreen(m_switcher->exitScreen());
 
@@ -417,7 +362,7 @@ void WindowSwitchingTest::closeAllAndEndRunsOnce()
     QCOMPARE(m_ends, 1);
     // The result window's closing did not bring the exit screen up on the way out.
     QVERIFY(visibleWindows().isEmpty());
-    QTRY_VERIFY(result.isNull() && exitScreen.isNull());
+    QTRY_VERIFY_WITH_TIMEOUT(result.isNull() && exitScreen.isNull(), Deadline::eventMs);
 
     m_switcher->CloseAllAndEnd();
     QCOMPARE(m_ends, 1);
@@ -426,20 +371,15 @@ void WindowSwitchingTest::closeAllAndEndRunsOnce()
 void WindowSwitchingTest::saveOpensTheReportOverTheResult()
 {
     QVERIFY(start());
-    compute(swatiBirth);
+    compute(swatiBirth());
     FrmResult* result = m_switcher->resultWindow();
-    QString opened;
     QWidget* parent = nullptr;
-    whenModalOpens([&opened, &parent](QWidget* modal) {
-        if (modal != nullptr) {
-            opened = modal->objectName();
-            parent = modal->parentWidget();
-        }
-    });
+    const auto report = ModalDriver::whenShown<QDialog>(
+        QStringLiteral("frmSave"), [&parent](QDialog* dialog) { parent = dialog->parentWidget(); });
 
-    QTest::mouseClick(child<QPushButton>(result, "cmdSave"), Qt::LeftButton);
+    FrmResultDriver(result).click("cmdSave");
 
-    QCOMPARE(opened, QStringLiteral("frmSave"));
+    QVERIFY2(report->finish(), qPrintable(report->problem()));
     QCOMPARE(parent, result);
     QCOMPARE(visibleWindows(), QList<QWidget*> {result});
 }
@@ -448,20 +388,19 @@ void WindowSwitchingTest::aboutOpensTheAboutBoxOverTheEntryWindow()
 {
     QVERIFY(start());
     FrmMain* entry = m_switcher->entryWindow();
-    QString opened;
     QWidget* parent = nullptr;
-    whenModalOpens([&opened, &parent](QWidget* modal) {
-        if (modal != nullptr) {
-            opened = modal->objectName();
-            parent = modal->parentWidget();
-            QTest::mouseClick(child<QPushButton>(modal, "cmdOK"), Qt::LeftButton);
-        }
+    bool closedByOk = false;
+    const auto about = ModalDriver::whenShown<QDialog>(QStringLiteral("frmAbout"), [&](QDialog* dialog) {
+        parent = dialog->parentWidget();
+        FrmAboutDriver(dialog).pressOk();
+        closedByOk = !dialog->isVisible();
     });
 
-    child<QAction>(entry, "mnuAbout")->trigger();
+    FrmMainDriver(entry).trigger("mnuAbout");
 
-    QCOMPARE(opened, QStringLiteral("frmAbout"));
+    QVERIFY2(about->finish(), qPrintable(about->problem()));
     QCOMPARE(parent, entry);
+    QVERIFY(closedByOk);
     QCOMPARE(visibleWindows(), QList<QWidget*> {entry});
     QVERIFY(m_switcher->resultWindow() == nullptr);
 }
@@ -472,26 +411,26 @@ void WindowSwitchingTest::eachReadingShowsItsOwnMargin()
 {
     const auto resetMargin = qScopeGuard([] { currentMargin = ReadingMargin(); });
     QVERIFY(start());
-    compute(swatiNearVishakhaBirth);
+    compute(swatiNearVishakhaBirth());
     FrmResult* result = m_switcher->resultWindow();
-    QCOMPARE(child<QLineEdit>(result, "txtPada")->text(), QStringLiteral("4"));
-    QCOMPARE(child<QLineEdit>(result, "txtMoonSign")->text(), QStringLiteral("Tula (Libra)"));
-    QCOMPARE(child<QLineEdit>(result, "txtStarPeriod")->text(),
+    QCOMPARE(requireChild<QLineEdit>(result, "txtPada")->text(), QStringLiteral("4"));
+    QCOMPARE(requireChild<QLineEdit>(result, "txtMoonSign")->text(), QStringLiteral("Tula (Libra)"));
+    QCOMPARE(requireChild<QLineEdit>(result, "txtStarPeriod")->text(),
              QStringLiteral("From 31 December 1999, 16:09 to 1 January 2000, 18:34"));
-    auto* caution = child<QLabel>(result, "lblStarCaution");
+    auto* caution = requireChild<QLabel>(result, "lblStarCaution");
     QTRY_VERIFY(caution->isVisible());
     QVERIFY2(caution->text().startsWith(QStringLiteral("Born 6 minutes before the Moon moved into Vishakha.")),
              qPrintable(caution->text()));
 
     goBack();
-    compute(ashwiniBirth);
+    compute(ashwiniBirth());
     result = m_switcher->resultWindow();
-    QCOMPARE(child<QLineEdit>(result, "txtPada")->text(), QStringLiteral("2"));
-    QCOMPARE(child<QLineEdit>(result, "txtMoonSign")->text(), QStringLiteral("Mesha (Aries)"));
-    QCOMPARE(child<QLineEdit>(result, "txtStarPeriod")->text(),
+    QCOMPARE(requireChild<QLineEdit>(result, "txtPada")->text(), QStringLiteral("2"));
+    QCOMPARE(requireChild<QLineEdit>(result, "txtMoonSign")->text(), QStringLiteral("Mesha (Aries)"));
+    QCOMPARE(requireChild<QLineEdit>(result, "txtStarPeriod")->text(),
              QStringLiteral("From 20 March 1950, 18:42 to 21 March 1950, 21:43"));
     QTRY_VERIFY(result->isVisible());
-    QVERIFY(!child<QLabel>(result, "lblStarCaution")->isVisible());
+    QVERIFY(!requireChild<QLabel>(result, "lblStarCaution")->isVisible());
 }
 
 QTEST_MAIN(WindowSwitchingTest)

@@ -2,6 +2,7 @@
 
 #include "desktop/SettingsStore.h"
 
+#include <QDir>
 #include <QPainter>
 #include <QPrinter>
 #include <QTextDocument>
@@ -17,6 +18,7 @@ QMessageBox::StandardButton RecordingMessageBoxes::ask(QWidget* parent, const Me
         return QMessageBox::Ok;
     }
     missingAnswer = true;
+    unanswered.append(request.text);
     return QMessageBox::No;
 }
 
@@ -84,17 +86,49 @@ TestSeams::TestSeams()
     printing.outputFile = dir.filePath(QStringLiteral("printed.pdf"));
 }
 
+namespace {
+
+template <typename Interface>
+void uninstallIfOwn(Interface* own)
+{
+    if (Interface::installed() == own) {
+        Interface::setInstance(nullptr);
+    }
+}
+
+} // namespace
+
 TestSeams::~TestSeams()
 {
-    MessageBoxes::setInstance(nullptr);
-    FileDialogs::setInstance(nullptr);
-    UrlOpener::setInstance(nullptr);
-    Printing::setInstance(nullptr);
-    Clock::setInstance(nullptr);
-    SettingsStore::setFileForTesting(QString());
+    uninstallIfOwn<MessageBoxes>(&messages);
+    uninstallIfOwn<FileDialogs>(&files);
+    uninstallIfOwn<UrlOpener>(&urls);
+    uninstallIfOwn<Printing>(&printing);
+    uninstallIfOwn<Clock>(&clock);
+    if (QDir::cleanPath(SettingsStore::filePath()) == QDir::cleanPath(settingsFile())) {
+        SettingsStore::setFileForTesting(QString());
+    }
 }
 
 QString TestSeams::settingsFile() const
 {
     return dir.filePath(QStringLiteral("settings.ini"));
+}
+
+QStringList TestSeams::looseEnds() const
+{
+    QStringList found;
+    for (const QString& text : messages.unanswered) {
+        found.append(QStringLiteral("no answer was queued for the message \"%1\"").arg(text));
+    }
+    if (messages.unusedAnswers() > 0) {
+        found.append(QStringLiteral("%1 queued message answer(s) were never asked for").arg(messages.unusedAnswers()));
+    }
+    if (!files.nextFileName.isEmpty()) {
+        found.append(QStringLiteral("no file dialog asked for \"%1\"").arg(files.nextFileName));
+    }
+    if (printing.failNext) {
+        found.append(QStringLiteral("the print failure that was set up never happened"));
+    }
+    return found;
 }

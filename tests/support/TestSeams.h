@@ -12,8 +12,10 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
-// Test doubles for every seam of the program. Create one TestSeams per test function (or in init()); it installs
-// all doubles, points the settings store at a fresh temporary file, and restores the real seams when destroyed.
+// Test doubles for every seam of the program. SeamFixture (tests/support/SeamFixture.h) makes one TestSeams per test
+// function: it installs all doubles and points the settings store at a fresh temporary file. When destroyed it
+// restores the real seam only where its own double is still installed, so an old TestSeams that outlives the next
+// test's one never puts the real dialogs back under that test.
 
 class RecordingMessageBoxes : public MessageBoxes
 {
@@ -25,8 +27,12 @@ public:
 
     QList<MessageRequest> shown;
     QList<QWidget*> parents;
-    // Set when a box that needed a decision found no queued answer; tests check it in cleanup.
+    // Set when a box that needed a decision found no queued answer; the fixture checks it in cleanup.
     bool missingAnswer = false;
+    QStringList unanswered; // the texts of those boxes
+
+    // Answers queued that no box asked for.
+    qsizetype unusedAnswers() const { return m_answers.size(); }
 
     QString lastText() const { return shown.isEmpty() ? QString() : shown.constLast().text; }
     QStringList texts() const;
@@ -93,4 +99,8 @@ public:
 
     QString settingsFile() const;
     QString pathInDir(const QString& name) const { return dir.filePath(name); }
+
+    // What a test arranged or left behind that it never checked: boxes without an answer, answers and a file name
+    // nobody asked for, a print failure nobody triggered. Empty when the test used the doubles as it meant to.
+    QStringList looseEnds() const;
 };

@@ -1,29 +1,29 @@
 #include "entry/window/FrmTimeZone.h"
 
 #include "entry/window/FrmMain.h"
-#include "tests/support/TestSeams.h"
+#include "tests/support/Deadline.h"
+#include "tests/support/FrmMainDriver.h"
+#include "tests/support/FrmTimeZoneDriver.h"
+#include "tests/support/SeamFixture.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
-#include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
 
-class FrmTimeZoneTest : public QObject
+class FrmTimeZoneTest : public SeamFixture
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void doubleClickWritesTheZoneOfThatPosition_data();
     void doubleClickWritesTheZoneOfThatPosition();
     void opensFreshWithNothingSelected();
@@ -34,22 +34,23 @@ private slots:
     void downFromTheOpeningChoosesTheFirstZone();
 
 private:
-    // Clicks "TZ Help" and runs `act` on the picker once it is up; the picker is closed afterwards in any case, so a
-    // failing test never hangs on it.
-    void withPicker(const std::function<void(FrmTimeZone*, QListWidget*)>& act);
-    QLineEdit* box(const char* name) const { return m_window->findChild<QLineEdit*>(QLatin1String(name)); }
+    void setUp() override;
+    void tearDown() override;
+
+    // Clicks "TZ Help" and runs `act` on the picker once it is up, modal over the entry window; the picker is closed
+    // afterwards in any case, so a failing test never hangs on it.
+    void withPicker(const std::function<void(FrmTimeZone*, FrmTimeZoneDriver&)>& act);
     void expectZoneBoxes(const QString& hours, const QString& minutes) const;
 
-    std::unique_ptr<TestSeams> m_seams;
     QPointer<FrmMain> m_window;
+    std::unique_ptr<FrmMainDriver> m_entry;
 };
 
-void FrmTimeZoneTest::init()
+void FrmTimeZoneTest::setUp()
 {
-    m_seams = std::make_unique<TestSeams>();
     m_window = new FrmMain;
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    m_entry = std::make_unique<FrmMainDriver>(m_window);
+    QVERIFY(m_entry->show());
     // Values the picker must leave alone, or overwrite.
     m_window->setZoneHourText(QStringLiteral("1"));
     m_window->setZoneMinuteText(QStringLiteral("2"));
@@ -57,59 +58,40 @@ void FrmTimeZoneTest::init()
     m_window->setDaylightSaving(true);
 }
 
-void FrmTimeZoneTest::cleanup()
+void FrmTimeZoneTest::tearDown()
 {
-    QVERIFY(!m_seams->messages.missingAnswer);
-    QVERIFY(m_seams->messages.shown.isEmpty()); // the picker has no messages
+    const auto closeWindow = qScopeGuard([this] {
+        m_entry.reset();
+        delete m_window;
+    });
+    QVERIFY(seams().messages.shown.isEmpty()); // the picker has no messages
     // The picker writes only the two zone boxes.
-    QVERIFY(m_window->findChild<QRadioButton*>(QStringLiteral("optLongEast"))->isChecked());
-    QVERIFY(m_window->findChild<QCheckBox*>(QStringLiteral("chkDST"))->isChecked());
-    delete m_window;
-    m_seams.reset();
+    QVERIFY(m_entry->option("optLongEast")->isChecked());
+    QVERIFY(m_entry->dstBox()->isChecked());
 }
 
-void FrmTimeZoneTest::withPicker(const std::function<void(FrmTimeZone*, QListWidget*)>& act)
+void FrmTimeZoneTest::withPicker(const std::function<void(FrmTimeZone*, FrmTimeZoneDriver&)>& act)
 {
-    bool ran = false;
-    QTimer::singleShot(0, this, [&] {
-        auto* picker = qobject_cast<FrmTimeZone*>(QApplication::activeModalWidget());
-        if (!picker) {
-            return;
-        }
-        ran = true;
-        QCOMPARE(picker->windowTitle(), QStringLiteral("Ondara v1.90"));
-        QCOMPARE(picker->parentWidget(), m_window.data());
-        auto* list = picker->findChild<QListWidget*>(QStringLiteral("lstTimeZone"));
-        QVERIFY(list);
-        act(picker, list);
-        if (picker->isVisible()) {
-            picker->reject();
-        }
-    });
-    QTest::mouseClick(m_window->findChild<QWidget*>(QStringLiteral("lblTZHelp")), Qt::LeftButton);
-    QVERIFY2(ran, "TZ Help did not open the picker modally");
+    QString problem;
+    const bool finished = m_entry->withTimeZonePicker(
+        [&](FrmTimeZoneDriver& picker) {
+            auto* dialog = qobject_cast<FrmTimeZone*>(picker.window());
+            QVERIFY(dialog != nullptr);
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Ondara v1.90"));
+            QCOMPARE(dialog->parentWidget(), m_window.data());
+            QCOMPARE(QApplication::activeModalWidget(), dialog);
+            act(dialog, picker);
+        },
+        &problem);
+    QVERIFY2(finished, qPrintable(problem));
     QVERIFY(!QApplication::activeModalWidget());
 }
 
 void FrmTimeZoneTest::expectZoneBoxes(const QString& hours, const QString& minutes) const
 {
-    QCOMPARE(box("txtZoneHour")->text(), hours);
-    QCOMPARE(box("txtZoneMinute")->text(), minutes);
+    QCOMPARE(m_entry->box("txtZoneHour")->text(), hours);
+    QCOMPARE(m_entry->box("txtZoneMinute")->text(), minutes);
 }
-
-namespace {
-
-void doubleClickRow(QListWidget* list, int row)
-{
-    QListWidgetItem* item = list->item(row);
-    list->scrollToItem(item);
-    // A real double-click starts with a click; QTest's widget double-click sends only the second half.
-    const QPoint centre = list->visualItemRect(item).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
-}
-
-} // namespace
 
 void FrmTimeZoneTest::doubleClickWritesTheZoneOfThatPosition_data()
 {
@@ -200,10 +182,10 @@ void FrmTimeZoneTest::doubleClickWritesTheZoneOfThatPosition()
     QFETCH(int, hours);
     QFETCH(int, minutes);
 
-    withPicker([&](FrmTimeZone*, QListWidget* list) {
-        QCOMPARE(list->count(), 71);
-        QCOMPARE(list->item(position)->text(), text);
-        doubleClickRow(list, position);
+    withPicker([&](FrmTimeZone*, FrmTimeZoneDriver& picker) {
+        QCOMPARE(picker.zoneList()->count(), 71);
+        QCOMPARE(picker.zoneList()->item(position)->text(), text);
+        picker.doubleClickRow(position);
     });
 
     expectZoneBoxes(QString::number(hours), QString::number(minutes));
@@ -211,57 +193,53 @@ void FrmTimeZoneTest::doubleClickWritesTheZoneOfThatPosition()
 
 void FrmTimeZoneTest::opensFreshWithNothingSelected()
 {
-    withPicker([](FrmTimeZone*, QListWidget* list) {
-        QVERIFY(list->selectedItems().isEmpty());
-        list->setCurrentRow(34);
-        QVERIFY(!list->selectedItems().isEmpty());
+    withPicker([](FrmTimeZone*, FrmTimeZoneDriver& picker) {
+        QVERIFY(picker.zoneList()->selectedItems().isEmpty());
+        picker.zoneList()->setCurrentRow(34);
+        QVERIFY(!picker.zoneList()->selectedItems().isEmpty());
     });
-    withPicker([](FrmTimeZone*, QListWidget* list) {
-        QCOMPARE(list->count(), 71);
-        QVERIFY(list->selectedItems().isEmpty());
+    withPicker([](FrmTimeZone*, FrmTimeZoneDriver& picker) {
+        QCOMPARE(picker.zoneList()->count(), 71);
+        QVERIFY(picker.zoneList()->selectedItems().isEmpty());
     });
     expectZoneBoxes(QStringLiteral("1"), QStringLiteral("2"));
 }
 
 void FrmTimeZoneTest::quitWritesNothing()
 {
-    withPicker([](FrmTimeZone* picker, QListWidget* list) {
-        list->setCurrentRow(34);
-        auto* quit = picker->findChild<QPushButton*>(QStringLiteral("cmdQuit"));
-        QVERIFY(quit);
-        QCOMPARE(quit->text(), QStringLiteral("&Quit"));
-        QTest::mouseClick(quit, Qt::LeftButton);
-        QVERIFY(!picker->isVisible());
+    withPicker([](FrmTimeZone* dialog, FrmTimeZoneDriver& picker) {
+        picker.zoneList()->setCurrentRow(34);
+        QCOMPARE(picker.quitButton()->text(), QStringLiteral("&Quit"));
+        picker.click("cmdQuit");
+        QVERIFY(!dialog->isVisible());
     });
     expectZoneBoxes(QStringLiteral("1"), QStringLiteral("2"));
 }
 
 void FrmTimeZoneTest::closeBoxWritesNothing()
 {
-    withPicker([](FrmTimeZone* picker, QListWidget* list) {
-        list->setCurrentRow(50);
-        QVERIFY(picker->close());
+    withPicker([](FrmTimeZone* dialog, FrmTimeZoneDriver& picker) {
+        picker.zoneList()->setCurrentRow(50);
+        QVERIFY(dialog->close());
     });
     expectZoneBoxes(QStringLiteral("1"), QStringLiteral("2"));
 }
 
 void FrmTimeZoneTest::doubleClickWithoutSelectionWritesNothing()
 {
-    withPicker([](FrmTimeZone* picker, QListWidget* list) {
-        QVERIFY(list->selectedItems().isEmpty());
-        picker->lstTimeZone_DblClick();
-        QVERIFY(!picker->isVisible());
+    withPicker([](FrmTimeZone* dialog, FrmTimeZoneDriver& picker) {
+        QVERIFY(picker.zoneList()->selectedItems().isEmpty());
+        dialog->lstTimeZone_DblClick();
+        QVERIFY(!dialog->isVisible());
     });
     expectZoneBoxes(QStringLiteral("1"), QStringLiteral("2"));
 }
 
 void FrmTimeZoneTest::enterChoosesTheSelectedZone()
 {
-    withPicker([](FrmTimeZone* picker, QListWidget* list) {
-        list->setFocus();
-        list->setCurrentRow(46);
-        QTest::keyClick(list, Qt::Key_Return);
-        QVERIFY(!picker->isVisible());
+    withPicker([](FrmTimeZone* dialog, FrmTimeZoneDriver& picker) {
+        picker.chooseWithEnter(46);
+        QVERIFY(!dialog->isVisible());
     });
     expectZoneBoxes(QStringLiteral("-13"), QStringLiteral("0"));
 }
@@ -270,9 +248,10 @@ void FrmTimeZoneTest::enterChoosesTheSelectedZone()
 // selects the first zone, which Enter then writes.
 void FrmTimeZoneTest::downFromTheOpeningChoosesTheFirstZone()
 {
-    withPicker([](FrmTimeZone* picker, QListWidget* list) {
+    withPicker([](FrmTimeZone* picker, FrmTimeZoneDriver& driver) {
+        QListWidget* list = driver.zoneList();
         picker->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(picker));
+        QVERIFY(QTest::qWaitForWindowActive(picker, Deadline::eventMs));
         list->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(list->hasFocus());
         QCOMPARE(list->currentRow(), -1);

@@ -2,37 +2,33 @@
 #include "entry/window/FrmMain.h"
 #include "knowledge/CurrentReading.h"
 #include "report/BirFile.h"
-#include "tests/support/TestSeams.h"
+#include "tests/support/Deadline.h"
+#include "tests/support/FrmMainDriver.h"
+#include "tests/support/FrmTimeZoneDriver.h"
+#include "tests/support/RequireChild.h"
+#include "tests/support/SeamFixture.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
-#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 
 #include <cmath>
-#include <memory>
 
 // The birth-place atlas in the entry window: typing a town offers places, choosing one fills the place, its
 // coordinates and the zone in force on the birth date, and the reading comes out at the true Universal Time.
-class PlaceEntryTest : public QObject
+class PlaceEntryTest : public SeamFixture
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void typingOffersPlacesAndEnterChoosesOne();
     void choosingAPlaceFillsItsCoordinates_data();
     void choosingAPlaceFillsItsCoordinates();
@@ -45,39 +41,32 @@ private slots:
     void aPickedZoneIsNeverOverwritten();
 
 private:
+    void setUp() override;
+    void tearDown() override;
     template <typename T>
-    T* control(const char* name) const
+    T* control(const char* name, CallSite where = CallSite()) const
     {
-        T* found = m_window->findChild<T*>(QLatin1String(name));
-        if (!found) {
-            qFatal("no control %s", name);
-        }
-        return found;
+        return requireChild<T>(m_window.data(), name, where);
     }
     QString text(const char* name) const { return control<QLineEdit>(name)->text(); }
     void setBirth(int month, int day, int year, int hour, int minute);
     void choose(const QString& typed, const QString& city, const QString& country);
 
-    std::unique_ptr<TestSeams> m_seams;
     QPointer<FrmMain> m_window;
 };
 
-void PlaceEntryTest::init()
+void PlaceEntryTest::setUp()
 {
-    m_seams = std::make_unique<TestSeams>();
     m_window = new FrmMain;
     m_window->show();
     m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QVERIFY(QTest::qWaitForWindowActive(m_window, Deadline::eventMs));
     currentBirthData = BirthData();
 }
 
-void PlaceEntryTest::cleanup()
+void PlaceEntryTest::tearDown()
 {
     delete m_window;
-    const bool unanswered = m_seams->messages.missingAnswer;
-    m_seams.reset();
-    QVERIFY(!unanswered);
 }
 
 void PlaceEntryTest::setBirth(int month, int day, int year, int hour, int minute)
@@ -99,7 +88,7 @@ void PlaceEntryTest::choose(const QString& typed, const QString& city, const QSt
     QCompleter* completer = box->completer();
     QVERIFY(completer != nullptr);
     QAbstractItemView* popup = completer->popup();
-    QTRY_VERIFY(popup->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(popup->isVisible(), Deadline::eventMs);
     const QString wanted = city + QStringLiteral(", ");
     int row = 0;
     while (row < popup->model()->rowCount()) {
@@ -114,8 +103,9 @@ void PlaceEntryTest::choose(const QString& typed, const QString& city, const QSt
         QTest::keyClick(popup, Qt::Key_Down);
     }
     QTest::keyClick(popup, Qt::Key_Return);
-    QTRY_VERIFY(!popup->isVisible());
-    QTRY_COMPARE(text("txtMCity"), city); // the place fills the fields once the box has taken the chosen row
+    QTRY_VERIFY_WITH_TIMEOUT(!popup->isVisible(), Deadline::eventMs);
+    QTRY_COMPARE_WITH_TIMEOUT(text("txtMCity"), city,
+                              Deadline::eventMs); // the place fills the fields once the box has taken the chosen row
 }
 
 void PlaceEntryTest::typingOffersPlacesAndEnterChoosesOne()
@@ -127,13 +117,13 @@ void PlaceEntryTest::typingOffersPlacesAndEnterChoosesOne()
     QVERIFY(!box->completer()->popup()->isVisible()); // one letter offers nothing yet
     QTest::keyClicks(box, QStringLiteral("adr"));
     QAbstractItemView* popup = box->completer()->popup();
-    QTRY_VERIFY(popup->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(popup->isVisible(), Deadline::eventMs);
     QVERIFY(popup->model()->rowCount() <= 12);
     QCOMPARE(popup->model()->index(0, 0).data().toString(), QStringLiteral("Madrid, Madrid, Spain"));
 
     QTest::keyClick(popup, Qt::Key_Down);
     QTest::keyClick(popup, Qt::Key_Return);
-    QTRY_COMPARE(text("txtMCity"), QStringLiteral("Madrid"));
+    QTRY_COMPARE_WITH_TIMEOUT(text("txtMCity"), QStringLiteral("Madrid"), Deadline::eventMs);
     QCOMPARE(text("txtMState"), QStringLiteral("Madrid"));
     QCOMPARE(text("txtMCountry"), QStringLiteral("Spain"));
     QCOMPARE(control<QLabel>("lblZoneNote")->text(), QStringLiteral("Europe/Madrid, UTC+01:00 on that date"));
@@ -256,7 +246,7 @@ void PlaceEntryTest::aMadridReadingIsAtTheTrueUniversalTime()
     setBirth(date.month(), date.day(), date.year(), 12, 0);
     choose(QStringLiteral("Madr"), QStringLiteral("Madrid"), QStringLiteral("Spain"));
     QTest::mouseClick(control<QPushButton>("cmdRashi"), Qt::LeftButton);
-    QVERIFY(m_seams->messages.shown.isEmpty());
+    QVERIFY(seams().messages.shown.isEmpty());
     QCOMPARE(centuriesSinceJ2000(currentBirthData), expected);
     const BirthData computed = currentBirthData;
 
@@ -305,20 +295,11 @@ void PlaceEntryTest::aPickedZoneIsNeverOverwritten()
     setBirth(1, 15, 1990, 12, 0);
     choose(QStringLiteral("Madrid"), QStringLiteral("Madrid"), QStringLiteral("Spain"));
     // "Indian Time,IST,+5.3" (row 34) through the real picker, which writes "-5" and "-30" for a zone ahead of UTC.
-    QTimer::singleShot(0, this, [] {
-        auto* picker = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!picker) {
-            return;
-        }
-        if (auto* list = picker->findChild<QListWidget*>(QStringLiteral("lstTimeZone"))) {
-            list->setCurrentRow(34);
-            QTest::keyClick(list, Qt::Key_Return);
-        }
-        if (picker->isVisible()) {
-            picker->reject();
-        }
-    });
-    m_window->lblTZHelp_Click();
+    QString problem;
+    const bool picked
+        = FrmMainDriver(m_window.data())
+              .withTimeZonePicker([](FrmTimeZoneDriver& picker) { picker.chooseWithEnter(34); }, &problem);
+    QVERIFY2(picked, qPrintable(problem));
     QCOMPARE(text("txtZoneHour"), QStringLiteral("-5"));
     QVERIFY(control<QLabel>("lblZoneNote")->text().isEmpty());
     m_window->setMonthPosition(6);

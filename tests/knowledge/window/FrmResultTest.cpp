@@ -5,18 +5,19 @@
 #include "desktop/OfferFrame.h"
 #include "desktop/WebAddresses.h"
 #include "knowledge/CurrentReading.h"
-#include "tests/support/TestSeams.h"
+#include "tests/support/Deadline.h"
+#include "tests/support/FrmResultDriver.h"
+#include "tests/support/ProfileFixtures.h"
+#include "tests/support/SeamFixture.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QMenuBar>
 #include <QTest>
 #include <QTextBlock>
 
@@ -117,14 +118,11 @@ struct MarginReset
 
 } // namespace
 
-class FrmResultTest : public QObject
+class FrmResultTest : public SeamFixture
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void loadShowsTheReading_data();
     void loadShowsTheReading();
     void showsThePictureOfItsKey_data();
@@ -154,21 +152,8 @@ private slots:
     void tabReachesTheMarginBetweenTheTopBoxesAndTheTabs();
 
 private:
-    std::unique_ptr<TestSeams> m_seams;
+    void tearDown() override { currentProfile = NakshatraProfile(); }
 };
-
-void FrmResultTest::init()
-{
-    m_seams = std::make_unique<TestSeams>();
-}
-
-void FrmResultTest::cleanup()
-{
-    const bool unanswered = m_seams->messages.missingAnswer;
-    m_seams.reset(); // before the check, so a failed one cannot leave the real dialogs behind for the next test
-    QVERIFY(!unanswered);
-    currentProfile = NakshatraProfile();
-}
 
 void FrmResultTest::loadShowsTheReading_data()
 {
@@ -181,20 +166,18 @@ void FrmResultTest::loadShowsTheReading_data()
 void FrmResultTest::loadShowsTheReading()
 {
     QFETCH(QString, name);
-    loadReading(name);
+    setCurrentReading(name);
     const NakshatraProfile expected = currentProfile;
     QVERIFY(!expected.rulingDeva.isEmpty());
 
     FrmResult window;
+    const FrmResultDriver result(&window);
     QCOMPARE(window.objectName(), QStringLiteral("frmResult"));
     QCOMPARE(window.windowTitle(), QStringLiteral("Ondara v1.90"));
-    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblNakshatra"))->text(), name);
-    auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("SST"));
-    QCOMPARE(tabs->tabText(0), QStringLiteral("More About %1 Nakshatra").arg(name));
+    QCOMPARE(result.shownNakshatra(), name);
+    QCOMPARE(result.tabs()->tabText(0), QStringLiteral("More About %1 Nakshatra").arg(name));
     for (const ShownField& shown : shownFields) {
-        const auto* box = window.findChild<QWidget*>(QString::fromLatin1(shown.objectName));
-        QVERIFY2(box != nullptr, shown.objectName);
-        QCOMPARE(boxText(box), expected.*shown.field);
+        QCOMPARE(result.textOf(shown.objectName), expected.*shown.field);
     }
 }
 
@@ -211,51 +194,51 @@ void FrmResultTest::showsThePictureOfItsKey()
 {
     QFETCH(QString, name);
     QFETCH(bool, isTheFirstPicture);
-    loadReading(name);
+    setCurrentReading(name);
     FrmResult window;
-    const QImage shown = shownPicture(window);
+    const QImage shown = FrmResultDriver(&window).picture();
     QCOMPARE(shown, NakshatraPictureSet::find(name)->toImage());
     QCOMPARE(shown == NakshatraPictureSet::firstPicture().toImage(), isTheFirstPicture);
 }
 
 void FrmResultTest::nameWithoutPictureKeepsTheFirstPicture()
 {
-    loadReading(QStringLiteral("revati")); // keys compare case-sensitively
+    setCurrentReading(QStringLiteral("revati")); // keys compare case-sensitively
     FrmResult window;
-    QCOMPARE(shownPicture(window), NakshatraPictureSet::firstPicture().toImage());
-    QCOMPARE(m_seams->messages.shown.size(), 0);
+    QCOMPARE(FrmResultDriver(&window).picture(), NakshatraPictureSet::firstPicture().toImage());
+    QCOMPARE(seams().messages.shown.size(), 0);
 }
 
 void FrmResultTest::emptyProfileShowsEmptyBoxes()
 {
     currentProfile = NakshatraProfile();
     FrmResult window;
-    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblNakshatra"))->text(), QString());
-    QCOMPARE(window.findChild<QTabWidget*>(QStringLiteral("SST"))->tabText(0), QStringLiteral("More About  Nakshatra"));
+    const FrmResultDriver result(&window);
+    QCOMPARE(result.shownNakshatra(), QString());
+    QCOMPARE(result.tabs()->tabText(0), QStringLiteral("More About  Nakshatra"));
     for (const ShownField& shown : shownFields) {
-        QVERIFY2(boxText(window.findChild<QWidget*>(QString::fromLatin1(shown.objectName))).isEmpty(),
-                 shown.objectName);
+        QVERIFY2(result.textOf(shown.objectName).isEmpty(), shown.objectName);
     }
-    QCOMPARE(shownPicture(window), NakshatraPictureSet::firstPicture().toImage());
+    QCOMPARE(result.picture(), NakshatraPictureSet::firstPicture().toImage());
 }
 
 void FrmResultTest::readsTheProfileOnlyAtLoad()
 {
-    loadReading(QStringLiteral("Revati"));
+    setCurrentReading(QStringLiteral("Revati"));
     FrmResult window;
-    loadReading(QStringLiteral("Ashwini"));
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblNakshatra"))->text(), QStringLiteral("Revati"));
-    QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("txtSymbol"))->text(), QStringLiteral("A Fish"));
+    const FrmResultDriver result(&window);
+    setCurrentReading(QStringLiteral("Ashwini"));
+    QVERIFY(result.show());
+    QCOMPARE(result.shownNakshatra(), QStringLiteral("Revati"));
+    QCOMPARE(result.child<QLineEdit>("txtSymbol")->text(), QStringLiteral("A Fish"));
 }
 
 void FrmResultTest::tabZeroIsInFrontAfterEveryOpening()
 {
-    loadReading(QStringLiteral("Magha"));
+    setCurrentReading(QStringLiteral("Magha"));
     for (const int leftOn : {3, 5, 1}) {
         auto window = std::make_unique<FrmResult>();
-        auto* tabs = window->findChild<QTabWidget*>(QStringLiteral("SST"));
+        QTabWidget* tabs = FrmResultDriver(window.get()).tabs();
         QCOMPARE(tabs->currentIndex(), 0);
         window->show();
         tabs->setCurrentIndex(leftOn);
@@ -265,14 +248,14 @@ void FrmResultTest::tabZeroIsInFrontAfterEveryOpening()
 
 void FrmResultTest::vishakhaTraitsShowTwoParagraphsWithinScrollReach()
 {
-    loadReading(QStringLiteral("Vishakha"));
+    setCurrentReading(QStringLiteral("Vishakha"));
     FrmResult window;
+    const FrmResultDriver result(&window);
     window.resize(800, 600);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.findChild<QTabWidget*>(QStringLiteral("SST"))->setCurrentIndex(2);
-    auto* box = window.findChild<QPlainTextEdit*>(QStringLiteral("txtPositiveHumanTraits"));
-    QTRY_VERIFY(box->isVisible());
+    QVERIFY(result.show());
+    result.showTab(2);
+    auto* box = result.child<QPlainTextEdit>("txtPositiveHumanTraits");
+    QTRY_VERIFY_WITH_TIMEOUT(box->isVisible(), Deadline::eventMs);
 
     const QTextDocument* document = box->document();
     QCOMPARE(document->blockCount(), 3);
@@ -291,11 +274,12 @@ void FrmResultTest::vishakhaTraitsShowTwoParagraphsWithinScrollReach()
 
 void FrmResultTest::boxesAreReadOnlyInVerdana()
 {
-    loadReading(QStringLiteral("Hasta"));
+    setCurrentReading(QStringLiteral("Hasta"));
     FrmResult window;
+    const FrmResultDriver result(&window);
     int prose = 0;
     for (const ShownField& shown : shownFields) {
-        auto* box = window.findChild<QWidget*>(QString::fromLatin1(shown.objectName));
+        auto* box = result.child<QWidget>(shown.objectName);
         QCOMPARE(box->font().family(), QStringLiteral("Verdana"));
         QCOMPARE(box->font().pointSizeF(), 8.25);
         if (auto* line = qobject_cast<QLineEdit*>(box)) {
@@ -362,17 +346,7 @@ void FrmResultTest::labelsNameTheirBoxes()
     QFETCH(QString, label);
     QFETCH(QString, toolTip);
     FrmResult window;
-    auto* shown = window.findChild<QWidget*>(box);
-    QVERIFY(shown != nullptr);
-    QLabel* found = nullptr;
-    for (QLabel* candidate : window.findChildren<QLabel*>()) {
-        if (candidate->buddy() == shown) {
-            QVERIFY2(found == nullptr, "one label per box");
-            found = candidate;
-        }
-    }
-    QVERIFY(found != nullptr);
-    // NOLINTNEXTLINE(clang-analyzer-core.CallAndMessage): QVERIFY has returned when found is null
+    const QLabel* found = FrmResultDriver(&window).labelOf(qPrintable(box));
     QCOMPARE(found->text(), label);
     QCOMPARE(found->toolTip(), toolTip);
 }
@@ -380,27 +354,15 @@ void FrmResultTest::labelsNameTheirBoxes()
 void FrmResultTest::menuBarHoldsFileHelpAndAGreyedOffer()
 {
     FrmResult window;
-    QStringList bar;
-    for (const QAction* action : window.menuBar()->actions()) {
-        bar.append(action->text());
-    }
-    QCOMPARE(bar, QStringList({"&File", "&Help"}));
-    const auto* makeMoney = window.findChild<QAction*>(QStringLiteral("mnuMakeMoney"));
-    QVERIFY(makeMoney != nullptr && !makeMoney->isEnabled());
+    const FrmResultDriver result(&window);
+    QCOMPARE(result.menuBarTitles(), QStringList({"&File", "&Help"}));
+    // Never available, so not on the bar, where it would still claim Alt+O.
+    const QAction* makeMoney = result.child<QAction>("mnuMakeMoney");
+    QVERIFY(!makeMoney->isEnabled());
     QVERIFY(!window.menuBar()->actions().contains(makeMoney));
-
-    QStringList file;
-    for (const QAction* action : window.findChild<QMenu*>(QStringLiteral("mnuFile"))->actions()) {
-        file.append(action->isSeparator() ? QStringLiteral("-") : action->text());
-    }
-    QCOMPARE(file, QStringList({"&Back", "-", "&Save"}));
-
-    QStringList help;
-    for (const QAction* action : window.findChild<QMenu*>(QStringLiteral("mnuHelp"))->actions()) {
-        help.append(action->isSeparator() ? QStringLiteral("-") : action->text());
-    }
+    QCOMPARE(result.menuEntries("mnuFile"), QStringList({"&Back", "-", "&Save"}));
     QCOMPARE(
-        help,
+        result.menuEntries("mnuHelp"),
         QStringList({"&Online Help", "&Visit Us Online", "-", "Check for Software &Update", "-", "&About Software"}));
 }
 
@@ -418,17 +380,18 @@ void FrmResultTest::helpMenuOpensPages()
     QFETCH(QString, item);
     QFETCH(QString, page);
     FrmResult window;
-    window.findChild<QAction*>(item)->trigger();
-    QCOMPARE(m_seams->urls.openedStrings(), QStringList {page});
+    FrmResultDriver(&window).trigger(qPrintable(item));
+    QCOMPARE(seams().urls.openedStrings(), QStringList {page});
 }
 
 void FrmResultTest::aboutSoftwareOnlySelectsItsTab()
 {
     FrmResult window;
-    window.show();
+    const FrmResultDriver result(&window);
+    QVERIFY(result.show());
     const int windowsBefore = QApplication::topLevelWidgets().size();
-    window.findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
-    auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("SST"));
+    result.trigger("mnuAbout");
+    QTabWidget* tabs = result.tabs();
     QCOMPARE(tabs->currentIndex(), 5);
     QCOMPARE(tabs->tabText(5), QStringLiteral("About Software"));
     QStringList aboutTexts;
@@ -455,7 +418,7 @@ void FrmResultTest::opensOnTheTabStripWithTheOffersLastInTabOrder()
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QVERIFY(m_seams->urls.opened.isEmpty());
+    QVERIFY(seams().urls.opened.isEmpty());
 
     // The chain as it is laid out, from the first box at the top.
     window.findChild<QWidget*>(QStringLiteral("txtAstronomicalName"))->setFocus(Qt::TabFocusReason);
@@ -491,17 +454,16 @@ void FrmResultTest::linkLabelsOpenPages()
     QFETCH(int, tab);
     QFETCH(QString, page);
     FrmResult window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.findChild<QTabWidget*>(QStringLiteral("SST"))->setCurrentIndex(tab);
+    const FrmResultDriver result(&window);
+    QVERIFY(result.show());
+    result.showTab(tab);
     if (label == QLatin1String("lblCobrand1")) {
         window.offerFrame()->bringCoBrandToFront();
     }
-    auto* link = window.findChild<LinkLabel*>(label);
-    QVERIFY(link != nullptr);
-    QTRY_VERIFY(link->isVisible());
+    auto* link = result.child<LinkLabel>(qPrintable(label));
+    QTRY_VERIFY_WITH_TIMEOUT(link->isVisible(), Deadline::eventMs);
     QTest::mouseClick(link, Qt::LeftButton);
-    QCOMPARE(m_seams->urls.openedStrings(), QStringList {page});
+    QCOMPARE(seams().urls.openedStrings(), QStringList {page});
 }
 
 void FrmResultTest::backAndSaveAreAskedOfTheShell_data()
@@ -519,14 +481,15 @@ void FrmResultTest::backAndSaveAreAskedOfTheShell()
     QFETCH(QString, control);
     QFETCH(bool, back);
     FrmResult window;
-    window.show();
+    const FrmResultDriver result(&window);
+    QVERIFY(result.show());
     QSignalSpy backs(&window, &FrmResult::backRequested);
     QSignalSpy saves(&window, &FrmResult::saveRequested);
-    if (auto* button = window.findChild<QPushButton*>(control)) {
-        QCOMPARE(button->text(), back ? QStringLiteral("&Back") : QStringLiteral("&Save"));
-        QTest::mouseClick(button, Qt::LeftButton);
+    if (control.startsWith(QLatin1String("cmd"))) {
+        QCOMPARE(result.textOf(qPrintable(control)), back ? QStringLiteral("&Back") : QStringLiteral("&Save"));
+        result.click(qPrintable(control));
     } else {
-        window.findChild<QAction*>(control)->trigger();
+        result.trigger(qPrintable(control));
     }
     QCOMPARE(backs.size(), back ? 1 : 0);
     QCOMPARE(saves.size(), back ? 0 : 1);
@@ -536,7 +499,7 @@ void FrmResultTest::backAndSaveAreAskedOfTheShell()
 void FrmResultTest::closingSaysSo()
 {
     FrmResult window;
-    window.show();
+    QVERIFY(FrmResultDriver(&window).show());
     QSignalSpy closed(&window, &FrmResult::closed);
     QVERIFY(window.close());
     QCOMPARE(closed.size(), 1);

@@ -3,15 +3,16 @@
 #include "desktop/LinkLabel.h"
 #include "desktop/WebAddresses.h"
 #include "knowledge/CurrentReading.h"
-#include "knowledge/NakshatraProfiles.h"
 #include "report/BirFile.h"
 #include "report/ReportComposer.h"
-#include "tests/support/TestSeams.h"
+#include "tests/support/FrmSaveDriver.h"
+#include "tests/support/ProfileFixtures.h"
+#include "tests/support/SampleBirths.h"
+#include "tests/support/SeamFixture.h"
 
 #include <QDir>
 #include <QFile>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -34,58 +35,13 @@ void writeFile(const QString& path, const QByteArray& bytes)
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-NakshatraProfile profileNamed(const QString& name)
-{
-    for (const NakshatraProfileRow& row : nakshatraProfiles) {
-        if (toProfile(row).nakshatraName == name) {
-            return toProfile(row);
-        }
-    }
-    qFatal("no profile %s", qPrintable(name));
-}
-
-// The reading of the golden file southern-dst.bir.
-BirthData southernReading()
-{
-    BirthData data;
-    data.name = "O'Neil-Smith+Co";
-    data.month = 1;
-    data.day = 2;
-    data.year = 2001;
-    data.hour = 0;
-    data.minute = 5;
-    data.longitudeDegrees = 151;
-    data.longitudeMinutes = 12;
-    data.latitudeDegrees = 33;
-    data.latitudeMinutes = 52;
-    data.zoneHours = 10;
-    data.zoneMinutes = 0;
-    data.isEast = true;
-    data.isSouth = true;
-    data.daylightSaving = true;
-    return data;
-}
-
-QPoint pointOnCharacter(QTextEdit* view, int index)
-{
-    QTextCursor cursor(view->document());
-    cursor.setPosition(index);
-    const QRect before = view->cursorRect(cursor);
-    cursor.setPosition(index + 1);
-    const QRect after = view->cursorRect(cursor);
-    return QPoint((before.center().x() + after.center().x()) / 2, before.center().y());
-}
-
 } // namespace
 
-class FrmSaveTest : public QObject
+class FrmSaveTest : public SeamFixture
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void showsTheReportOfTheCurrentProfile();
     void opensAtTheTopOfTheReport();
     void savesTheReadingByteForByte();
@@ -102,37 +58,27 @@ private slots:
     void addressTypedIntoTheReportOpensOnPress();
 
 private:
+    void setUp() override;
+    void tearDown() override;
     QString goldenPath() const { return QStringLiteral(ONDARA_REPORT_TEST_DATA "/southern-dst.bir"); }
-    template <typename T>
-    T* control(const char* name) const
-    {
-        T* found = m_window->findChild<T*>(QLatin1String(name));
-        if (!found) {
-            qFatal("no control %s", name);
-        }
-        return found;
-    }
 
-    std::unique_ptr<TestSeams> m_seams;
     std::unique_ptr<FrmSave> m_window;
+    std::unique_ptr<FrmSaveDriver> m_report;
 };
 
-void FrmSaveTest::init()
+void FrmSaveTest::setUp()
 {
-    QLocale::setDefault(QLocale::c());
-    m_seams = std::make_unique<TestSeams>();
     currentProfile = profileNamed(QStringLiteral("Vishakha"));
-    currentBirthData = southernReading();
+    currentBirthData = southernGoldenBirth();
     m_window = std::make_unique<FrmSave>();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_report = std::make_unique<FrmSaveDriver>(m_window.get());
+    QVERIFY(m_report->show());
 }
 
-void FrmSaveTest::cleanup()
+void FrmSaveTest::tearDown()
 {
+    m_report.reset();
     m_window.reset();
-    QVERIFY(!m_seams->messages.missingAnswer);
-    m_seams.reset();
 }
 
 void FrmSaveTest::showsTheReportOfTheCurrentProfile()
@@ -141,30 +87,28 @@ void FrmSaveTest::showsTheReportOfTheCurrentProfile()
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Ondara v1.90"));
     QVERIFY(!m_window->windowIcon().isNull());
     QVERIFY(!m_window->findChild<QMenuBar*>());
-    QCOMPARE(control<QPushButton>("cmdSave")->text(), QStringLiteral("&Save"));
-    QCOMPARE(control<QPushButton>("cmdPrint")->text(), QStringLiteral("&Print"));
-    QVERIFY(control<LinkLabel>("Label3")->text().contains(QLatin1String(WebAddresses::siteName)));
-    QVERIFY(!control<LinkLabel>("Label14")->text().isEmpty());
-    control<LinkLabel>("lblCobrand");
-    control<LinkLabel>("lblFullBrand");
+    QCOMPARE(m_report->textOf("cmdSave"), QStringLiteral("&Save"));
+    QCOMPARE(m_report->textOf("cmdPrint"), QStringLiteral("&Print"));
+    QVERIFY(m_report->child<LinkLabel>("Label3")->text().contains(QLatin1String(WebAddresses::siteName)));
+    QVERIFY(!m_report->child<LinkLabel>("Label14")->text().isEmpty());
+    m_report->child<LinkLabel>("lblCobrand");
+    m_report->child<LinkLabel>("lblFullBrand");
 
     QTextDocument expected;
     composeReport(&expected, currentProfile);
-    auto* view = control<QTextEdit>("RTB");
+    QTextEdit* view = m_report->report();
     QCOMPARE(view->toPlainText(), expected.toPlainText());
     QVERIFY(view->toPlainText().startsWith(QStringLiteral("Common: \nNakshatra: Vishakha\n")));
 
     // Each opening composes the profile of that moment.
     currentProfile = profileNamed(QStringLiteral("Ashwini"));
     FrmSave next;
-    QVERIFY(next.findChild<QTextEdit*>(QStringLiteral("RTB"))
-                ->toPlainText()
-                .startsWith(QStringLiteral("Common: \nNakshatra: Ashwini\n")));
+    QVERIFY(FrmSaveDriver(&next).report()->toPlainText().startsWith(QStringLiteral("Common: \nNakshatra: Ashwini\n")));
 }
 
 void FrmSaveTest::opensAtTheTopOfTheReport()
 {
-    auto* view = control<QTextEdit>("RTB");
+    QTextEdit* view = m_report->report();
     QCOMPARE(view->textCursor().position(), 0);
     QCOMPARE(view->verticalScrollBar()->value(), 0);
     QVERIFY(view->verticalScrollBar()->maximum() > 0); // the report is longer than the view
@@ -172,37 +116,37 @@ void FrmSaveTest::opensAtTheTopOfTheReport()
 
 void FrmSaveTest::savesTheReadingByteForByte()
 {
-    const QString path = m_seams->pathInDir(QStringLiteral("reading.bir"));
-    m_seams->files.nextFileName = path;
-    QTest::mouseClick(control<QPushButton>("cmdSave"), Qt::LeftButton);
+    const QString path = seams().pathInDir(QStringLiteral("reading.bir"));
+    seams().files.nextFileName = path;
+    m_report->save();
 
-    QCOMPARE(m_seams->files.saveRequests.size(), 1);
-    const FileDialogRequest request = m_seams->files.saveRequests.constFirst();
+    QCOMPARE(seams().files.saveRequests.size(), 1);
+    const FileDialogRequest request = seams().files.saveRequests.constFirst();
     QCOMPARE(request.caption, QStringLiteral("Save Your Birth Star Details"));
     QCOMPARE(request.filter, QStringLiteral("Rich Text Format (*.bir)"));
     QCOMPARE(request.defaultSuffix, QStringLiteral("bir"));
     QVERIFY(!request.options.testFlag(QFileDialog::DontConfirmOverwrite));
     QVERIFY(request.options.testFlag(QFileDialog::HideNameFilterDetails)); // "Rich Text Format", no pattern
     QCOMPARE(fileBytes(path), fileBytes(goldenPath()));
-    QVERIFY(m_seams->messages.shown.isEmpty());
+    QVERIFY(seams().messages.shown.isEmpty());
     QVERIFY(m_window->isVisible());
 }
 
 void FrmSaveTest::replacesAnExistingFile()
 {
-    const QString path = m_seams->pathInDir(QStringLiteral("reading.bir"));
+    const QString path = seams().pathInDir(QStringLiteral("reading.bir"));
     writeFile(path, QByteArray(300, '\xB6'));
-    m_seams->files.nextFileName = path;
-    QTest::mouseClick(control<QPushButton>("cmdSave"), Qt::LeftButton);
+    seams().files.nextFileName = path;
+    m_report->save();
     QCOMPARE(fileBytes(path), fileBytes(goldenPath()));
 }
 
 void FrmSaveTest::cancelWritesNothing()
 {
-    QTest::mouseClick(control<QPushButton>("cmdSave"), Qt::LeftButton);
-    QCOMPARE(m_seams->files.saveRequests.size(), 1);
-    QVERIFY(QDir(m_seams->dir.path()).entryList({QStringLiteral("*bir*")}, QDir::Files).isEmpty());
-    QVERIFY(m_seams->messages.shown.isEmpty());
+    m_report->save();
+    QCOMPARE(seams().files.saveRequests.size(), 1);
+    QVERIFY(QDir(seams().dir.path()).entryList({QStringLiteral("*bir*")}, QDir::Files).isEmpty());
+    QVERIFY(seams().messages.shown.isEmpty());
 }
 
 void FrmSaveTest::tellsWhichNameCharactersAreLost_data()
@@ -223,12 +167,12 @@ void FrmSaveTest::tellsWhichNameCharactersAreLost()
     QFETCH(QString, lost);
     QFETCH(QString, stored);
     currentBirthData.name = name.toStdString();
-    const QString path = m_seams->pathInDir(QStringLiteral("reading.bir"));
-    m_seams->files.nextFileName = path;
-    QTest::mouseClick(control<QPushButton>("cmdSave"), Qt::LeftButton);
+    const QString path = seams().pathInDir(QStringLiteral("reading.bir"));
+    seams().files.nextFileName = path;
+    m_report->save();
 
-    QCOMPARE(m_seams->messages.shown.size(), 1);
-    const MessageRequest notice = m_seams->messages.shown.constFirst();
+    QCOMPARE(seams().messages.shown.size(), 1);
+    const MessageRequest notice = seams().messages.shown.constFirst();
     QCOMPARE(notice.icon, QMessageBox::Information);
     QCOMPARE(notice.title, QStringLiteral("Ondara"));
     QVERIFY2(notice.text.endsWith(QStringLiteral(": ") + lost), qPrintable(notice.text));
@@ -255,16 +199,16 @@ void FrmSaveTest::failedSaveKeepsTheExistingFileAndSaysSo()
 {
     QFETCH(QString, fileName);
     QFETCH(bool, existing);
-    const QString path = m_seams->pathInDir(fileName);
+    const QString path = seams().pathInDir(fileName);
     const QByteArray old = fileBytes(goldenPath()).replace('\x86', '\x87');
     if (existing) {
         writeFile(path, old);
     }
-    m_seams->files.nextFileName = path;
-    QTest::mouseClick(control<QPushButton>("cmdSave"), Qt::LeftButton);
+    seams().files.nextFileName = path;
+    m_report->save();
 
-    QCOMPARE(m_seams->messages.shown.size(), 1);
-    const MessageRequest error = m_seams->messages.shown.constFirst();
+    QCOMPARE(seams().messages.shown.size(), 1);
+    const MessageRequest error = seams().messages.shown.constFirst();
     QCOMPARE(error.icon, QMessageBox::Critical);
     QVERIFY2(error.text.startsWith(QStringLiteral("The reading could not be saved to \"%1\".").arg(path)),
              qPrintable(error.text));
@@ -272,37 +216,37 @@ void FrmSaveTest::failedSaveKeepsTheExistingFileAndSaysSo()
     if (existing) {
         QCOMPARE(fileBytes(path), old);
     }
-    QCOMPARE(QDir(m_seams->dir.path()).entryList(QDir::Files).size(), existing ? 1 : 0);
+    QCOMPARE(QDir(seams().dir.path()).entryList(QDir::Files).size(), existing ? 1 : 0);
     QVERIFY(m_window->isVisible());
 }
 
 void FrmSaveTest::printsTheWholeReportWhenPartIsSelected()
 {
-    auto* view = control<QTextEdit>("RTB");
+    QTextEdit* view = m_report->report();
     QTextCursor selection(view->document());
     selection.setPosition(30);
     selection.setPosition(60, QTextCursor::KeepAnchor);
     view->setTextCursor(selection);
 
-    QTest::mouseClick(control<QPushButton>("cmdPrint"), Qt::LeftButton);
+    m_report->print();
 
-    QCOMPARE(m_seams->printing.jobs, 1);
-    QCOMPARE(m_seams->printing.lastPlainText, view->toPlainText());
-    QVERIFY(m_seams->printing.lastPlainText.startsWith(QStringLiteral("Common: \nNakshatra: Vishakha")));
+    QCOMPARE(seams().printing.jobs, 1);
+    QCOMPARE(seams().printing.lastPlainText, view->toPlainText());
+    QVERIFY(seams().printing.lastPlainText.startsWith(QStringLiteral("Common: \nNakshatra: Vishakha")));
     QVERIFY(!view->textCursor().hasSelection());
-    QVERIFY(QFileInfo(m_seams->printing.outputFile).size() > 0);
-    QVERIFY(m_seams->messages.shown.isEmpty());
+    QVERIFY(QFileInfo(seams().printing.outputFile).size() > 0);
+    QVERIFY(seams().messages.shown.isEmpty());
 }
 
 void FrmSaveTest::printFailureShowsTheReason()
 {
-    m_seams->printing.failNext = true;
-    QTest::mouseClick(control<QPushButton>("cmdPrint"), Qt::LeftButton);
+    seams().printing.failNext = true;
+    m_report->print();
 
-    QCOMPARE(m_seams->printing.jobs, 0);
-    QCOMPARE(m_seams->messages.shown.size(), 1);
-    QCOMPARE(m_seams->messages.shown.constFirst().icon, QMessageBox::Critical);
-    QCOMPARE(m_seams->messages.lastText(),
+    QCOMPARE(seams().printing.jobs, 0);
+    QCOMPARE(seams().messages.shown.size(), 1);
+    QCOMPARE(seams().messages.shown.constFirst().icon, QMessageBox::Critical);
+    QCOMPARE(seams().messages.lastText(),
              QStringLiteral("The report could not be printed. No printer is set up on this computer."));
 }
 
@@ -320,21 +264,21 @@ void FrmSaveTest::labelsOpenTheirPages()
 {
     QFETCH(QString, label);
     QFETCH(QString, page);
-    QTest::mouseClick(control<LinkLabel>(qPrintable(label)), Qt::LeftButton);
-    QCOMPARE(m_seams->urls.openedStrings(), QStringList {page});
+    m_report->click(qPrintable(label));
+    QCOMPARE(seams().urls.openedStrings(), QStringList {page});
 }
 
 void FrmSaveTest::addressTypedIntoTheReportOpensOnPress()
 {
     // At the end of the report, so the view has scrolled.
-    auto* view = control<QTextEdit>("RTB");
+    QTextEdit* view = m_report->report();
     view->moveCursor(QTextCursor::End);
     QTest::keyClicks(view, QStringLiteral("See www.example.com "));
     view->ensureCursorVisible();
     QVERIFY(view->verticalScrollBar()->value() > 0);
     const int linkStart = view->document()->lastBlock().position() + 4;
-    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, pointOnCharacter(view, linkStart + 4));
-    QCOMPARE(m_seams->urls.openedStrings(), QStringList {QStringLiteral("http://www.example.com")});
+    m_report->pressOnCharacter(linkStart + 4);
+    QCOMPARE(seams().urls.openedStrings(), QStringList {QStringLiteral("http://www.example.com")});
 }
 
 QTEST_MAIN(FrmSaveTest)

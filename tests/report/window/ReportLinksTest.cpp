@@ -1,6 +1,8 @@
 #include "report/window/ReportLinks.h"
 
-#include "tests/support/TestSeams.h"
+#include "tests/support/Deadline.h"
+#include "tests/support/SeamFixture.h"
+#include "tests/support/TextViewPoints.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -13,19 +15,10 @@
 
 namespace {
 
-// The middle of the character at `index` of the view's first line, in viewport coordinates; for -1, a point on
-// that line far right of its end.
-QPoint pointOnCharacter(QTextEdit& view, int index)
+// The middle of the character at `index` of the view's first line; for -1, a point on that line far right of its end.
+QPoint pointOnLine(const QTextEdit& view, int index)
 {
-    if (index < 0) {
-        return QPoint(view.viewport()->width() - 10, view.cursorRect(QTextCursor(view.document())).center().y());
-    }
-    QTextCursor cursor(view.document());
-    cursor.setPosition(index);
-    const QRect before = view.cursorRect(cursor);
-    cursor.setPosition(index + 1);
-    const QRect after = view.cursorRect(cursor);
-    return QPoint((before.center().x() + after.center().x()) / 2, before.center().y());
+    return index < 0 ? pointRightOfLine(&view, 0) : pointOnCharacter(&view, index);
 }
 
 void sendMouse(QTextEdit& view, QEvent::Type type, Qt::MouseButton button, const QPoint& point)
@@ -58,14 +51,11 @@ QList<QPair<int, int>> markedRanges(const QTextBlock& block, const QColor& linkC
 
 } // namespace
 
-class ReportLinksTest : public QObject
+class ReportLinksTest : public SeamFixture
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void findsOnlyWebAddresses_data();
     void findsOnlyWebAddresses();
     void linkEndsBeforeSentencePunctuation();
@@ -76,22 +66,11 @@ private slots:
     void markingLeavesTheDocumentAndItsHistoryAlone();
 
 private:
+    void tearDown() override { m_view.reset(); }
     void showView(const QString& text);
 
-    std::unique_ptr<TestSeams> m_seams;
     std::unique_ptr<QTextEdit> m_view;
 };
-
-void ReportLinksTest::init()
-{
-    m_seams = std::make_unique<TestSeams>();
-}
-
-void ReportLinksTest::cleanup()
-{
-    m_view.reset();
-    m_seams.reset();
-}
 
 void ReportLinksTest::showView(const QString& text)
 {
@@ -100,7 +79,7 @@ void ReportLinksTest::showView(const QString& text)
     new ReportLinks(m_view.get());
     m_view->setPlainText(text);
     m_view->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(m_view.get(), Deadline::eventMs));
 }
 
 void ReportLinksTest::findsOnlyWebAddresses_data()
@@ -175,25 +154,25 @@ void ReportLinksTest::pressOnTheView()
     QFETCH(Qt::MouseButton, button);
     QFETCH(QStringList, opened);
     showView(text);
-    QTest::mousePress(m_view->viewport(), button, {}, pointOnCharacter(*m_view, index));
-    QCOMPARE(m_seams->urls.openedStrings(), opened);
+    QTest::mousePress(m_view->viewport(), button, {}, pointOnLine(*m_view, index));
+    QCOMPARE(seams().urls.openedStrings(), opened);
 }
 
 void ReportLinksTest::movesAndReleasesOpenNothing()
 {
     showView(QStringLiteral("Visit www.example.com today"));
-    const QPoint onLink = pointOnCharacter(*m_view, 12);
+    const QPoint onLink = pointOnCharacter(m_view.get(), 12);
     sendMouse(*m_view, QEvent::MouseMove, Qt::NoButton, onLink);
     QCOMPARE(m_view->viewport()->cursor().shape(), Qt::PointingHandCursor);
     sendMouse(*m_view, QEvent::MouseButtonRelease, Qt::LeftButton, onLink);
-    sendMouse(*m_view, QEvent::MouseMove, Qt::NoButton, pointOnCharacter(*m_view, 2));
+    sendMouse(*m_view, QEvent::MouseMove, Qt::NoButton, pointOnCharacter(m_view.get(), 2));
     QCOMPARE(m_view->viewport()->cursor().shape(), Qt::IBeamCursor);
-    QVERIFY(m_seams->urls.opened.isEmpty());
+    QVERIFY(seams().urls.opened.isEmpty());
 
     sendMouse(*m_view, QEvent::MouseButtonPress, Qt::LeftButton, onLink);
-    sendMouse(*m_view, QEvent::MouseMove, Qt::LeftButton, pointOnCharacter(*m_view, 15));
-    sendMouse(*m_view, QEvent::MouseButtonRelease, Qt::LeftButton, pointOnCharacter(*m_view, 15));
-    QCOMPARE(m_seams->urls.openedStrings(), QStringList {QStringLiteral("http://www.example.com")});
+    sendMouse(*m_view, QEvent::MouseMove, Qt::LeftButton, pointOnCharacter(m_view.get(), 15));
+    sendMouse(*m_view, QEvent::MouseButtonRelease, Qt::LeftButton, pointOnCharacter(m_view.get(), 15));
+    QCOMPARE(seams().urls.openedStrings(), QStringList {QStringLiteral("http://www.example.com")});
 }
 
 void ReportLinksTest::insertedAndTypedAddressesShowAsLinks()
@@ -210,8 +189,8 @@ void ReportLinksTest::insertedAndTypedAddressesShowAsLinks()
     m_view->textCursor().insertText(QStringLiteral("\nand https://example.net/"));
     QCOMPARE(markedRanges(m_view->document()->lastBlock(), linkColour), QList<Range> {Range(4, 20)});
 
-    QTest::mousePress(m_view->viewport(), Qt::LeftButton, {}, pointOnCharacter(*m_view, 16));
-    QCOMPARE(m_seams->urls.openedStrings(), QStringList {QStringLiteral("http://www.example.org")});
+    QTest::mousePress(m_view->viewport(), Qt::LeftButton, {}, pointOnCharacter(m_view.get(), 16));
+    QCOMPARE(seams().urls.openedStrings(), QStringList {QStringLiteral("http://www.example.org")});
 
     // Breaking the address breaks the link.
     QTextCursor cursor(m_view->document());

@@ -1,0 +1,6 @@
+#include "tests/support/FrmAboutDriver.h"
+
+FrmAboutDriver::FrmAboutDriver(QWidget* window, CallSite where)
+    : WindowDriver(window, "frmAbout", where)
+{
+}

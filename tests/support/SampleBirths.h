@@ -1,0 +1,92 @@
+#pragma once
+
+#include "engine/BirthData.h"
+
+// Births the tests share. Each builds its record field by field, so a test that compares against one compares with
+// values written down here, never with what the program produced.
+
+struct SampleBirth
+{
+    BirthData details;
+    const char* star; // the nakshatra the Moon stood in, from the worked examples of the reading
+};
+
+// 1 January 2000, 12:00 at zone 5 h 30 min, 77° 12′ East, 28° 36′ North: the Moon in Swati.
+inline SampleBirth swatiBirth()
+{
+    BirthData birth;
+    birth.name = "Asha Rao";
+    birth.month = 1;
+    birth.day = 1;
+    birth.year = 2000;
+    birth.hour = 12;
+    birth.minute = 0;
+    birth.zoneHours = 5;
+    birth.zoneMinutes = 30;
+    birth.longitudeDegrees = 77;
+    birth.longitudeMinutes = 12;
+    birth.latitudeDegrees = 28;
+    birth.latitudeMinutes = 36;
+    birth.isEast = true;
+    return {birth, "Swati"};
+}
+
+// 21 March 1950, 06:30 at zone 0 h 0 min, 0° 0′ West, 28° 36′ North: the Moon in Ashwini.
+inline SampleBirth ashwiniBirth()
+{
+    BirthData birth;
+    birth.name = "Asha Rao";
+    birth.month = 3;
+    birth.day = 21;
+    birth.year = 1950;
+    birth.hour = 6;
+    birth.minute = 30;
+    birth.latitudeDegrees = 28;
+    birth.latitudeMinutes = 36;
+    return {birth, "Ashwini"};
+}
+
+// The readings of the golden files in tests/report/data, written by hand from the file format.
+
+// abc.bir: 25 December 1990, 14:30 at zone 5 h 30 min, 77° 13′ East, 28° 36′ North.
+inline BirthData abcGoldenBirth()
+{
+    BirthData birth;
+    birth.name = "abc";
+    birth.month = 12;
+    birth.day = 25;
+    birth.year = 1990;
+    birth.hour = 14;
+    birth.minute = 30;
+    birth.longitudeDegrees = 77;
+    birth.longitudeMinutes = 13;
+    birth.latitudeDegrees = 28;
+    birth.latitudeMinutes = 36;
+    birth.zoneHours = 5;
+    birth.zoneMinutes = 30;
+    birth.isEast = true;
+    return birth;
+}
+
+// southern-dst.bir: 2 January 2001, 00:05 at zone 10 h 0 min with daylight saving, 151° 12′ East, 33° 52′ South, and
+// a name with the punctuation a file name could trip on.
+inline BirthData southernGoldenBirth()
+{
+    BirthData birth;
+    birth.name = "O'Neil-Smith+Co";
+    birth.month = 1;
+    birth.day = 2;
+    birth.year = 2001;
+    birth.hour = 0;
+    birth.minute = 5;
+    birth.longitudeDegrees = 151;
+    birth.longitudeMinutes = 12;
+    birth.latitudeDegrees = 33;
+    birth.latitudeMinutes = 52;
+    birth.zoneHours = 10;
+    birth.zoneMinutes = 0;
+    birth.isEast = true;
+    birth.isSouth = true;
+    birth.daylightSaving = true;
+    return birth;
+}

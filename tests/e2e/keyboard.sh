@@ -25,7 +25,7 @@ xdotool windowfocus --sync "$entry" # with no window manager, nobody hands the f
 for _ in $(seq 10); do keys shift+Tab; done # back to the name box
 
 # 26 March 1990, 12:00, zone 0, 0 deg 0 min West, 51 deg 28 min North: Uttara Bhadrapada, the longest name.
-type_birth Mar 26 1990 12 0 0 0 0 0 West 51 28
+type_birth 3 26 1990 12 0 0 0 0 0 West 51 28
 
 keys alt+o # "&Open Previously Saved Reading"
 dialog=$(wait_title "Select the source file")

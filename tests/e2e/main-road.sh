@@ -5,53 +5,10 @@
 # Waits on window events (xwait), never on fixed sleeps. Saves a screenshot of every window it passes.
 #   main-road.sh <ondara> <xwait> <screenshot folder> [runs, default 1]
 set -euo pipefail
+. "$(dirname "$0")/x-session.sh"
 program=$1
-xwait=$2
-shots=$3
 runs=${4:-1}
-mkdir -p "$shots"
-
-scratch=$(mktemp -d)
-xvfb_pid=
-app_pid=
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-# Xvfb picks a free display and writes its number to the pipe once it accepts clients.
-mkfifo "$scratch/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -noreset -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-read -r display_number <"$scratch/display"
-export DISPLAY=":$display_number"
-
-# A home of its own: no settings (so no update question) and a lock folder nobody else uses.
-export HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/run" XDG_CONFIG_HOME="$scratch/home/.config"
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM
-
-wait_role() { "$xwait" mapped "$1" 20 || fail "no $1 window appeared"; }
-wait_title() { "$xwait" titled "$1" 20 || fail "no window titled '$1' appeared"; }
-wait_gone() { "$xwait" gone "$1" 20 || fail "window $1 did not go away ($2)"; }
-shot() { import -window "$1" "$shots/$2.png"; }
-keys() { xdotool key --delay 30 "$@"; }
-type_text() { xdotool type --delay 30 "$1"; }
-# Picks the entry at a position of the focused list with Home and Down. Typing the entry's text would use the list's
-# keyboard search, which starts afresh when two keys come more than 400 ms apart (the keyboard input interval): on a
-# busy machine "1950" can arrive as "19", then "50", and silently pick another year.
-choose() {
-    keys Home
-    if [ "$1" -gt 0 ]; then xdotool key --delay 30 --repeat "$1" Down; fi
-}
+start_x_session "$2" "$3"
 
 one_run() {
     local run=$1
@@ -64,21 +21,7 @@ one_run() {
     xdotool windowfocus --sync "$entry"
 
     # 21 March 1950, 06:30, zone 0 h 0 min, 0 deg 0 min West, 51 deg 28 min North: the Moon in Ashwini.
-    type_text "Asha Rao" # the name box has the focus when the window opens
-    keys Tab && choose 2  # cboMonth: March
-    keys Tab && choose 20 # cboDate: 21
-    keys Tab && choose 49 # cboYear: 1950, the list starts at 1901
-    keys Tab && choose 6  # cboHH: 6
-    keys Tab && choose 30 # cboMM: 30
-    keys Tab # seconds stay 0
-    keys Tab && type_text "0"
-    keys Tab && type_text "0"
-    keys Tab Tab # DST stays clear, past "TZ Help"
-    keys Tab && type_text "0"
-    keys Tab && type_text "0"
-    keys Tab # the checked one of East/West: West stays
-    keys Tab && type_text "51"
-    keys Tab && type_text "28"
+    type_birth 3 21 1950 6 30 0 0 0 0 West 51 28
     shot "$entry" "$run-02-entry-window-filled"
 
     keys alt+f c # "&File", "&Calculate"

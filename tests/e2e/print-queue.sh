@@ -60,7 +60,7 @@ lpadmin -d test
 
 start_program "$program"
 # 21 March 1950, 06:30, zone 0, 0 deg 0 min West, 51 deg 28 min North: Ashwini.
-type_birth Mar 21 1950 6 30 0 0 0 0 West 51 28
+type_birth 3 21 1950 6 30 0 0 0 0 West 51 28
 keys alt+f c
 result=$(wait_role frmResult)
 wait_gone "$entry" "the entry window closes when the result shows"

@@ -54,6 +54,13 @@ wait_focused() { "$xwait" focused "$1" 20 || fail "window $1 never took the keyb
 shot() { import -window "$1" "$shots/$2.png"; }
 keys() { xdotool key --delay 30 "$@"; }
 type_text() { xdotool type --delay 30 "$1"; }
+# Picks the entry at a position of the focused list with Home and Down. Typing the entry's text would use the list's
+# keyboard search, which starts afresh when two keys come more than 400 ms apart (the keyboard input interval): on a
+# busy machine "1950" can arrive as "19", then "50", and silently pick another year.
+choose() {
+    keys Home
+    if [ "$1" -gt 0 ]; then xdotool key --delay 30 --repeat "$1" Down; fi
+}
 
 # inside_screen <window id> <what>: the whole window lies on the screen.
 inside_screen() {
@@ -67,17 +74,15 @@ inside_screen() {
         fail "$2 (${width}x${height} at $x,$y) does not fit the ${screen_size} screen"
 }
 
-# type_birth <month> <day> <year> <hour> <minute> <zone hours> <zone minutes> <lon deg> <lon min> <East|West>
-#            <lat deg> <lat min>: fills the focused entry window by its tab order (North, no daylight saving). A list
-# searches from the entry after the current one, so a value may not be a list's first entry ("1" for the day
-# would find "10").
+# type_birth <month 1-12> <day> <year> <hour> <minute> <zone hours> <zone minutes> <lon deg> <lon min> <East|West>
+#            <lat deg> <lat min>: fills the focused entry window by its tab order (North, no daylight saving).
 type_birth() {
     type_text "Asha Rao" # the name box has the focus when the window opens
-    keys Tab && type_text "$1" # cboMonth: keyboard search
-    keys Tab && type_text "$2"
-    keys Tab && type_text "$3"
-    keys Tab && type_text "$4"
-    keys Tab && type_text "$5"
+    keys Tab && choose $(($1 - 1))
+    keys Tab && choose $(($2 - 1))
+    keys Tab && choose $(($3 - 1901)) # the list starts at 1901
+    keys Tab && choose "$4"
+    keys Tab && choose "$5"
     keys Tab # seconds stay 0
     keys Tab && type_text "$6"
     keys Tab && type_text "$7"
@@ -85,7 +90,7 @@ type_birth() {
     keys Tab && type_text "$8"
     keys Tab && type_text "$9"
     keys Tab # the checked one of East/West: West
-    [ "${10}" = East ] && keys Left # arrows move between the pair's buttons
+    if [ "${10}" = East ]; then keys Left; fi # arrows move between the pair's buttons
     keys Tab && type_text "${11}"
     keys Tab && type_text "${12}"
 }

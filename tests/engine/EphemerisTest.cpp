@@ -12,24 +12,6 @@
 
 namespace {
 
-BirthData birth(int day, int month, int year, int hour, int minute, int zoneHours, int zoneMinutes, int lonDegrees,
-                int lonMinutes, bool east, bool dst = false)
-{
-    BirthData data;
-    data.day = static_cast<std::int16_t>(day);
-    data.month = static_cast<std::int16_t>(month);
-    data.year = static_cast<std::int16_t>(year);
-    data.hour = static_cast<std::int16_t>(hour);
-    data.minute = static_cast<std::int16_t>(minute);
-    data.zoneHours = static_cast<std::int16_t>(zoneHours);
-    data.zoneMinutes = static_cast<std::int16_t>(zoneMinutes);
-    data.longitudeDegrees = static_cast<std::int16_t>(lonDegrees);
-    data.longitudeMinutes = static_cast<std::int16_t>(lonMinutes);
-    data.isEast = east;
-    data.daylightSaving = dst;
-    return data;
-}
-
 // A moment in Universal Time, as a birth at Greenwich.
 BirthData atGreenwich(QDate date, int hour, int minute)
 {

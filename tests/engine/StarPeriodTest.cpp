@@ -1,6 +1,7 @@
 #include "engine/StarPeriod.h"
 
 #include "engine/Ephemeris.h"
+#include "tests/support/SampleBirths.h"
 
 #include <QTest>
 
@@ -14,24 +15,6 @@ constexpr double oneMinute = 1.0 / 60.0; // hours
 constexpr double oneSecond = 1.0 / 3600.0; // hours
 constexpr double roundingHours = 1e-9; // a whole-minute birth and an offset in T differ by rounding only
 constexpr int longestScanMinutes = 40 * 60; // far beyond the longest stay of the Moon in one star
-
-BirthData birth(int day, int month, int year, int hour, int minute, int zoneHours, int zoneMinutes, int lonDegrees,
-                int lonMinutes, bool east, bool dst = false)
-{
-    BirthData data;
-    data.day = static_cast<std::int16_t>(day);
-    data.month = static_cast<std::int16_t>(month);
-    data.year = static_cast<std::int16_t>(year);
-    data.hour = static_cast<std::int16_t>(hour);
-    data.minute = static_cast<std::int16_t>(minute);
-    data.zoneHours = static_cast<std::int16_t>(zoneHours);
-    data.zoneMinutes = static_cast<std::int16_t>(zoneMinutes);
-    data.longitudeDegrees = static_cast<std::int16_t>(lonDegrees);
-    data.longitudeMinutes = static_cast<std::int16_t>(lonMinutes);
-    data.isEast = east;
-    data.daylightSaving = dst;
-    return data;
-}
 
 // The same birth a whole number of minutes later on the clock. The engine reads the minute field linearly, so a
 // minute beyond 59 or below 0 simply runs on into the next hour or day.

@@ -5,6 +5,25 @@
 // Births the tests share. Each builds its record field by field, so a test that compares against one compares with
 // values written down here, never with what the program produced.
 
+// A birth at a moment and place, north of the equator, as the engine's tests write them.
+inline BirthData birth(int day, int month, int year, int hour, int minute, int zoneHours, int zoneMinutes,
+                       int lonDegrees, int lonMinutes, bool east, bool dst = false)
+{
+    BirthData data;
+    data.day = static_cast<std::int16_t>(day);
+    data.month = static_cast<std::int16_t>(month);
+    data.year = static_cast<std::int16_t>(year);
+    data.hour = static_cast<std::int16_t>(hour);
+    data.minute = static_cast<std::int16_t>(minute);
+    data.zoneHours = static_cast<std::int16_t>(zoneHours);
+    data.zoneMinutes = static_cast<std::int16_t>(zoneMinutes);
+    data.longitudeDegrees = static_cast<std::int16_t>(lonDegrees);
+    data.longitudeMinutes = static_cast<std::int16_t>(lonMinutes);
+    data.isEast = east;
+    data.daylightSaving = dst;
+    return data;
+}
+
 struct SampleBirth
 {
     BirthData details;

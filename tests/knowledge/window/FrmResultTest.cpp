@@ -56,24 +56,11 @@ const ShownField shownFields[] = {
     {"txtHealth", &NakshatraProfile::health},
 };
 
-QString boxText(const QWidget* box)
-{
-    if (const auto* line = qobject_cast<const QLineEdit*>(box)) {
-        return line->text();
-    }
-    return qobject_cast<const QPlainTextEdit*>(box)->toPlainText();
-}
-
 void loadReading(const QString& name)
 {
     currentProfile = NakshatraProfile();
     currentProfile.nakshatraName = name;
     findNakshatraProfile(name);
-}
-
-QImage shownPicture(const FrmResult& window)
-{
-    return window.findChild<QLabel*>(QStringLiteral("picNakshatra"))->pixmap().toImage();
 }
 
 // 1 January 2000 at 5 h 30 min East, 77° 12′ East, 28° 36′ North: Swati gives way to Vishakha at about 18:34.4.

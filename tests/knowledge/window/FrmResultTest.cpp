@@ -13,11 +13,11 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabWidget>
-#include <QMenuBar>
 #include <QTest>
 #include <QTextBlock>
 

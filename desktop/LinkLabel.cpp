@@ -25,7 +25,7 @@ public:
 
     QString text(QAccessible::Text type) const override
     {
-        const QString text = QAccessibleWidget::text(type);
+        QString text = QAccessibleWidget::text(type);
         if (type == QAccessible::Name && text.isEmpty()) {
             return static_cast<const LinkLabel*>(widget())->text();
         }

@@ -52,6 +52,14 @@ qreal bottomOfText(const QTextDocument& document)
     return bottom;
 }
 
+// How many pages of `pageHeight` the document fills up to its last line of text, laid out as it is.
+int pagesWithText(const QTextDocument& document, qreal pageHeight)
+{
+    const qreal bottom = bottomOfText(document);
+    // A line never straddles two pages of a paged layout, so the page of the last line's bottom is the last page.
+    return std::max(1, static_cast<int>(std::ceil(bottom / pageHeight - 1e-6)));
+}
+
 // Two centimetres of margin inside the printer's own, given in screen pixels: the layout scales them to the printer.
 void setPrintMargins(QTextDocument* document)
 {
@@ -70,13 +78,6 @@ Printing& Seam<Printing>::real()
 {
     static DefaultPrinter real;
     return real;
-}
-
-int pagesWithText(const QTextDocument& document, qreal pageHeight)
-{
-    const qreal bottom = bottomOfText(document);
-    // A line never straddles two pages of a paged layout, so the page of the last line's bottom is the last page.
-    return std::max(1, static_cast<int>(std::ceil(bottom / pageHeight - 1e-6)));
 }
 
 bool printDocumentPages(const QTextDocument& document, QPrinter* printer, QString* errorText)

@@ -23,6 +23,3 @@ Printing& Seam<Printing>::real();
 // holds text, so empty lines at the end of a document never feed a sheet of their own. Returns false with a reason
 // when the printer cannot start or ends in error.
 bool printDocumentPages(const QTextDocument& document, QPrinter* printer, QString* errorText);
-
-// How many pages of `pageHeight` the document fills up to its last line of text, laid out as it is.
-int pagesWithText(const QTextDocument& document, qreal pageHeight);

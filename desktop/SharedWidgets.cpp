@@ -14,19 +14,19 @@ namespace {
 constexpr const char* fullBrandOfferLine = "Home Business Opportunity. Start your own Internet business and make "
                                            "money online. Get this software fully branded for your website.";
 
-QAction* addItem(QMenu* menu, const char* objectName, const char* caption)
+} // namespace
+
+QAction* addMenuItem(QMenu* menu, const char* objectName, const char* caption)
 {
     QAction* action = menu->addAction(QString::fromLatin1(caption));
     action->setObjectName(QString::fromLatin1(objectName));
     return action;
 }
 
-void addSeparator(QMenu* menu, const char* objectName)
+void addMenuSeparator(QMenu* menu, const char* objectName)
 {
     menu->addSeparator()->setObjectName(QString::fromLatin1(objectName));
 }
-
-} // namespace
 
 QLabel* makeWrappedLabel(const char* objectName, const QString& text)
 {
@@ -48,14 +48,15 @@ void addHelpMenus(QMainWindow* window, const std::function<void()>& about)
 {
     QMenu* help = window->menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    QObject::connect(addItem(help, "mnuOnline", "&Online Help"), &QAction::triggered, window, [] { OpenHelpPage(); });
-    QObject::connect(addItem(help, "mnuVisit", "&Visit Us Online"), &QAction::triggered, window,
+    QObject::connect(addMenuItem(help, "mnuOnline", "&Online Help"), &QAction::triggered, window,
+                     [] { OpenHelpPage(); });
+    QObject::connect(addMenuItem(help, "mnuVisit", "&Visit Us Online"), &QAction::triggered, window,
                      [] { OpenHomePage(); });
-    addSeparator(help, "mnuHelp1");
-    QObject::connect(addItem(help, "mnuUpdate", "Check for Software &Update"), &QAction::triggered, window,
+    addMenuSeparator(help, "mnuHelp1");
+    QObject::connect(addMenuItem(help, "mnuUpdate", "Check for Software &Update"), &QAction::triggered, window,
                      [] { OpenUpdatePage(); });
-    addSeparator(help, "mnuHelp2");
-    QObject::connect(addItem(help, "mnuAbout", "&About Software"), &QAction::triggered, window, about);
+    addMenuSeparator(help, "mnuHelp2");
+    QObject::connect(addMenuItem(help, "mnuAbout", "&About Software"), &QAction::triggered, window, about);
 
     // Never available, so never shown: a greyed title on the bar would still claim Alt+O, and the entry window's
     // "&Open Previously Saved Reading" would then only take the focus instead of opening the file dialog.

@@ -4,13 +4,19 @@
 
 #include <functional>
 
+class QAction;
 class QBoxLayout;
 class QLabel;
 class QMainWindow;
+class QMenu;
 class QObject;
 class QString;
 
 // Pieces that several windows show alike, defined once.
+
+// A menu entry or separator with its object name.
+QAction* addMenuItem(QMenu* menu, const char* objectName, const char* caption);
+void addMenuSeparator(QMenu* menu, const char* objectName);
 
 // A word-wrapped label with its object name.
 QLabel* makeWrappedLabel(const char* objectName, const QString& text);

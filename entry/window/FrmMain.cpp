@@ -36,6 +36,7 @@
 #include <QStringListModel>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
@@ -275,9 +276,7 @@ void FrmMain::createMenus()
 {
     QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    QAction* mnuCalculate = mnuFile->addAction(QStringLiteral("&Calculate"));
-    mnuCalculate->setObjectName(QStringLiteral("mnuCalculate"));
-    connect(mnuCalculate, &QAction::triggered, this, &FrmMain::cmdRashi_Click);
+    connect(addMenuItem(mnuFile, "mnuCalculate", "&Calculate"), &QAction::triggered, this, &FrmMain::cmdRashi_Click);
 
     addHelpMenus(this, [this] { emit aboutRequested(); });
 }
@@ -732,15 +731,15 @@ void FrmMain::offerPlaces(const QString& typed)
 void FrmMain::choosePlace(const QString& shown)
 {
     // The row under the keyboard or the mouse; two places may read alike, so the text only helps when there is none.
-    qsizetype row = m_placeCompleter->popup()->currentIndex().row();
-    if (row < 0 || row >= m_offered.size() || m_offered.at(row).displayText() != shown) {
-        row = -1;
-        for (qsizetype i = 0; i < m_offered.size() && row < 0; ++i) {
-            row = m_offered.at(i).displayText() == shown ? i : -1;
-        }
-    }
-    if (row >= 0) {
+    const qsizetype row = m_placeCompleter->popup()->currentIndex().row();
+    if (row >= 0 && row < m_offered.size() && m_offered.at(row).displayText() == shown) {
         applyPlace(m_offered.at(row));
+        return;
+    }
+    const auto named
+        = std::ranges::find_if(m_offered, [&shown](const Place& place) { return place.displayText() == shown; });
+    if (named != m_offered.end()) {
+        applyPlace(*named);
     }
 }
 

@@ -159,20 +159,6 @@ void showText(QWidget* box, const QString& text)
     }
 }
 
-QAction* addSeparator(QMenu* menu, const char* objectName)
-{
-    QAction* separator = menu->addSeparator();
-    separator->setObjectName(QString::fromLatin1(objectName));
-    return separator;
-}
-
-QAction* addItem(QMenu* menu, const char* objectName, const char* caption)
-{
-    QAction* action = menu->addAction(QString::fromLatin1(caption));
-    action->setObjectName(QString::fromLatin1(objectName));
-    return action;
-}
-
 } // namespace
 
 FrmResult::FrmResult(QWidget* parent)
@@ -198,9 +184,9 @@ void FrmResult::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    connect(addItem(file, "mnuBack", "&Back"), &QAction::triggered, this, &FrmResult::cmdBack_Click);
-    addSeparator(file, "mnuFile1");
-    connect(addItem(file, "mnuSave", "&Save"), &QAction::triggered, this, &FrmResult::cmdSave_Click);
+    connect(addMenuItem(file, "mnuBack", "&Back"), &QAction::triggered, this, &FrmResult::cmdBack_Click);
+    addMenuSeparator(file, "mnuFile1");
+    connect(addMenuItem(file, "mnuSave", "&Save"), &QAction::triggered, this, &FrmResult::cmdSave_Click);
 
     addHelpMenus(this, [this] { mnuAbout_Click(); });
 }

@@ -37,10 +37,10 @@ namespace {
 // Swati's day, 6.4 minutes before the Moon moves into Vishakha.
 SampleBirth swatiNearVishakhaBirth()
 {
-    SampleBirth birth = swatiBirth();
-    birth.details.hour = 18;
-    birth.details.minute = 28;
-    return birth;
+    SampleBirth sample = swatiBirth();
+    sample.details = newYear2000(18, 28);
+    sample.details.name = "Asha Rao";
+    return sample;
 }
 
 QList<QWidget*> visibleWindows()

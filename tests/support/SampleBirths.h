@@ -2,8 +2,8 @@
 
 #include "engine/BirthData.h"
 
-// Births the tests share. Each builds its record field by field, so a test that compares against one compares with
-// values written down here, never with what the program produced.
+// Births the tests share. Each is written down here value by value, so a test that compares against one compares
+// with these values, never with what the program produced.
 
 // A birth at a moment and place, north of the equator, as the engine's tests write them.
 inline BirthData birth(int day, int month, int year, int hour, int minute, int zoneHours, int zoneMinutes,
@@ -30,39 +30,32 @@ struct SampleBirth
     const char* star; // the nakshatra the Moon stood in, from the worked examples of the reading
 };
 
-// 1 January 2000, 12:00 at zone 5 h 30 min, 77° 12′ East, 28° 36′ North: the Moon in Swati.
+// 1 January 2000 at zone 5 h 30 min, 77° 12′ East, 28° 36′ North: the Moon in Swati at noon; it moves on into
+// Vishakha at about 18:34.4 that evening.
+inline BirthData newYear2000(int hour, int minute)
+{
+    BirthData data = birth(1, 1, 2000, hour, minute, 5, 30, 77, 12, true);
+    data.latitudeDegrees = 28;
+    data.latitudeMinutes = 36;
+    return data;
+}
+
+// 1 January 2000, 12:00, as above: the Moon in Swati.
 inline SampleBirth swatiBirth()
 {
-    BirthData birth;
-    birth.name = "Asha Rao";
-    birth.month = 1;
-    birth.day = 1;
-    birth.year = 2000;
-    birth.hour = 12;
-    birth.minute = 0;
-    birth.zoneHours = 5;
-    birth.zoneMinutes = 30;
-    birth.longitudeDegrees = 77;
-    birth.longitudeMinutes = 12;
-    birth.latitudeDegrees = 28;
-    birth.latitudeMinutes = 36;
-    birth.isEast = true;
-    return {birth, "Swati"};
+    BirthData data = newYear2000(12, 0);
+    data.name = "Asha Rao";
+    return {data, "Swati"};
 }
 
 // 21 March 1950, 06:30 at zone 0 h 0 min, 0° 0′ West, 28° 36′ North: the Moon in Ashwini.
 inline SampleBirth ashwiniBirth()
 {
-    BirthData birth;
-    birth.name = "Asha Rao";
-    birth.month = 3;
-    birth.day = 21;
-    birth.year = 1950;
-    birth.hour = 6;
-    birth.minute = 30;
-    birth.latitudeDegrees = 28;
-    birth.latitudeMinutes = 36;
-    return {birth, "Ashwini"};
+    BirthData data = birth(21, 3, 1950, 6, 30, 0, 0, 0, 0, false);
+    data.name = "Asha Rao";
+    data.latitudeDegrees = 28;
+    data.latitudeMinutes = 36;
+    return {data, "Ashwini"};
 }
 
 // The readings of the golden files in tests/report/data, written by hand from the file format.

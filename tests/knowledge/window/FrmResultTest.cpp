@@ -8,6 +8,7 @@
 #include "tests/support/Deadline.h"
 #include "tests/support/FrmResultDriver.h"
 #include "tests/support/ProfileFixtures.h"
+#include "tests/support/SampleBirths.h"
 #include "tests/support/SeamFixture.h"
 
 #include <QAction>
@@ -61,25 +62,6 @@ void loadReading(const QString& name)
     currentProfile = NakshatraProfile();
     currentProfile.nakshatraName = name;
     findNakshatraProfile(name);
-}
-
-// 1 January 2000 at 5 h 30 min East, 77° 12′ East, 28° 36′ North: Swati gives way to Vishakha at about 18:34.4.
-BirthData newYear2000(int hour, int minute)
-{
-    BirthData birth;
-    birth.day = 1;
-    birth.month = 1;
-    birth.year = 2000;
-    birth.hour = static_cast<std::int16_t>(hour);
-    birth.minute = static_cast<std::int16_t>(minute);
-    birth.zoneHours = 5;
-    birth.zoneMinutes = 30;
-    birth.longitudeDegrees = 77;
-    birth.longitudeMinutes = 12;
-    birth.latitudeDegrees = 28;
-    birth.latitudeMinutes = 36;
-    birth.isEast = true;
-    return birth;
 }
 
 // The one label whose buddy is `box`, or null.

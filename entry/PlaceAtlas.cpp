@@ -6,25 +6,28 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <limits>
 #include <optional>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 // The atlas file, once uncompressed, is UTF-8 text in lines:
-//   ondara-atlas<TAB>1<TAB>credit
+//   ondara-atlas<TAB>2<TAB>credit
 //   zones<TAB>n, then n IANA zone ids
 //   countries<TAB>n, then n country names
 //   states<TAB>n, then n state names
 //   places<TAB>n, then n places, most populous first:
 //       city, ASCII spelling or empty, state row or empty, country row, latitude and longitude in 1e-5 degrees,
 //       population, zone row (tab-separated)
-//   keys<TAB>n, then n matching keys in byte order: folded name<TAB>place row
+//   keys<TAB>n, then n matching keys in byte order: folded name<TAB>place row<TAB>other name or empty
+//       (the other name, "Bombay", is what the list shows beside the place's own; its own names leave it empty)
 // The rows of the places are their population ranks, so the matcher orders its finds by row alone.
 
 namespace {
 
-constexpr std::string_view formatLine = "ondara-atlas\t1";
+constexpr std::string_view formatLine = "ondara-atlas\t2";
 constexpr int placeFieldCount = 8;
 constexpr qint64 maximumLatitude = 9000000; // 1e-5 degrees
 constexpr qint64 maximumLongitude = 18000000;
@@ -73,9 +76,10 @@ struct PlaceAtlas::Data
 {
     struct Key
     {
-        quint32 offset; // into text
-        quint32 length;
+        quint32 offset; // into text: the key line
         quint32 row;
+        quint16 length; // of the folded name
+        quint16 otherNameLength; // of the other name after it; 0 for the place's own names
     };
 
     QByteArray text; // the uncompressed file; every view below points into it
@@ -88,6 +92,13 @@ struct PlaceAtlas::Data
     class Parser;
 
     std::string_view key(const Key& key) const { return {text.constData() + key.offset, key.length}; }
+
+    // The other name is the key line's last field.
+    std::string_view otherName(const Key& key) const
+    {
+        const std::string_view line(text.constData() + key.offset, static_cast<std::size_t>(text.size()) - key.offset);
+        return line.substr(line.find('\n') - key.otherNameLength, key.otherNameLength);
+    }
 
     std::string_view placeLine(qsizetype row) const
     {
@@ -231,12 +242,17 @@ private:
             if (!line) {
                 return fail(QStringLiteral("the atlas ends inside its keys"));
             }
-            const std::size_t tab = line->rfind('\t');
-            if (tab == std::string_view::npos || tab == 0 || !isRow(line->substr(tab + 1), m_data.placeLines.size())) {
-                return fail(QStringLiteral("a key needs its text and the row of a place"));
+            const std::size_t tab = line->find('\t');
+            const std::size_t secondTab = tab == std::string_view::npos ? tab : line->find('\t', tab + 1);
+            const std::string_view row
+                = secondTab == std::string_view::npos ? std::string_view() : line->substr(tab + 1, secondTab - tab - 1);
+            if (secondTab == std::string_view::npos || tab == 0 || tab > std::numeric_limits<quint16>::max()
+                || line->size() - secondTab - 1 > std::numeric_limits<quint16>::max()
+                || line->find('\t', secondTab + 1) != std::string_view::npos || !isRow(row, m_data.placeLines.size())) {
+                return fail(QStringLiteral("a key needs its text, the row of a place and an other name or none"));
             }
-            m_data.keys.push_back({m_lineOffset, static_cast<quint32>(tab),
-                                   static_cast<quint32>(*wholeNumber(line->substr(tab + 1), false))});
+            m_data.keys.push_back({m_lineOffset, static_cast<quint32>(*wholeNumber(row, false)),
+                                   static_cast<quint16>(tab), static_cast<quint16>(line->size() - secondTab - 1)});
         }
         // The generator writes the keys in order; an atlas from elsewhere still matches, after a sort.
         const auto byKey = [this](const Key& a, const Key& b) {
@@ -259,7 +275,7 @@ private:
 
 QString Place::displayText() const
 {
-    QStringList parts {city};
+    QStringList parts {matchedName.isEmpty() ? city : QStringLiteral("%1 (%2)").arg(city, matchedName)};
     if (!state.isEmpty()) {
         parts.append(state);
     }
@@ -357,7 +373,40 @@ Place PlaceAtlas::place(qsizetype row) const
     return place;
 }
 
-QList<qsizetype> PlaceAtlas::matchingRows(QStringView typed, int limit) const
+namespace {
+
+// The `wanted` lowest rows among `rows` that `taken` does not hold, each once, in order. Most lookups want a dozen out
+// of thousands of rows, so it sorts a small slice first and widens it only when repeats leave it short.
+std::vector<quint32> lowestDistinctRows(std::vector<quint32> rows, std::size_t wanted,
+                                        const std::vector<quint32>& taken)
+{
+    std::size_t slice = wanted >= rows.size() / 4 ? rows.size() : std::max<std::size_t>(4 * wanted, 64);
+    for (;;) {
+        const bool whole = slice >= rows.size();
+        if (!whole) {
+            std::nth_element(rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(slice), rows.end());
+        }
+        std::vector<quint32> lowest(rows.begin(),
+                                    whole ? rows.end() : rows.begin() + static_cast<std::ptrdiff_t>(slice));
+        std::sort(lowest.begin(), lowest.end());
+        lowest.erase(std::unique(lowest.begin(), lowest.end()), lowest.end());
+        std::erase_if(lowest, [&taken](quint32 row) { return std::binary_search(taken.begin(), taken.end(), row); });
+        if (whole || lowest.size() >= wanted) {
+            if (lowest.size() > wanted) {
+                lowest.resize(wanted);
+            }
+            return lowest;
+        }
+        slice *= 2;
+    }
+}
+
+} // namespace
+
+// Places whose key equals the folded text come first, then those whose key only begins with it; within each, the
+// lower row (the larger place) first. Each place once, shown by its best key: one equal to the text before one that
+// begins with it, its own name before an other name, a shorter other name before a longer.
+std::vector<PlaceAtlas::FoundPlace> PlaceAtlas::find(QStringView typed, int limit) const
 {
     if (limit == 0 || limit < -1 || !load()) {
         return {};
@@ -372,24 +421,79 @@ QList<qsizetype> PlaceAtlas::matchingRows(QStringView typed, int limit) const
                                             [&](const Data::Key& key) { return data.key(key) < prefix; });
     const auto last = std::partition_point(first, data.keys.end(),
                                            [&](const Data::Key& key) { return data.key(key).starts_with(prefix); });
+    // The keys equal to the text sort before every longer key that begins with it.
+    const auto equalEnd
+        = std::partition_point(first, last, [&](const Data::Key& key) { return data.key(key) == prefix; });
 
-    std::vector<quint32> rows;
-    rows.reserve(static_cast<std::size_t>(last - first));
-    for (auto key = first; key != last; ++key) {
-        rows.push_back(key->row);
+    const std::size_t wanted = limit == -1 ? std::numeric_limits<std::size_t>::max() : static_cast<std::size_t>(limit);
+    std::vector<quint32> equalRows;
+    for (auto key = first; key != equalEnd; ++key) {
+        equalRows.push_back(key->row);
     }
-    // A place has at most two keys, so its `limit` most populous places are among the 2 * limit lowest rows found.
-    const std::size_t wanted = limit == -1 ? rows.size() : static_cast<std::size_t>(limit);
-    if (rows.size() > 2 * wanted) {
-        std::nth_element(rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(2 * wanted), rows.end());
-        rows.resize(2 * wanted);
+    std::sort(equalRows.begin(), equalRows.end());
+    equalRows.erase(std::unique(equalRows.begin(), equalRows.end()), equalRows.end());
+    if (equalRows.size() > wanted) {
+        equalRows.resize(wanted);
     }
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    if (rows.size() > wanted) {
-        rows.resize(wanted);
+    std::vector<quint32> longerRows;
+    if (equalRows.size() < wanted) {
+        std::vector<quint32> rows;
+        rows.reserve(static_cast<std::size_t>(last - equalEnd));
+        for (auto key = equalEnd; key != last; ++key) {
+            rows.push_back(key->row);
+        }
+        longerRows = lowestDistinctRows(std::move(rows), wanted - equalRows.size(), equalRows);
     }
-    return QList<qsizetype>(rows.begin(), rows.end());
+
+    std::vector<FoundPlace> found;
+    found.reserve(equalRows.size() + longerRows.size());
+    for (quint32 row : equalRows) {
+        found.push_back({row, 0});
+    }
+    for (quint32 row : longerRows) {
+        found.push_back({row, 0});
+    }
+    chooseShownKeys(found, static_cast<std::size_t>(first - data.keys.begin()),
+                    static_cast<std::size_t>(last - data.keys.begin()), prefix.size());
+    return found;
+}
+
+void PlaceAtlas::chooseShownKeys(std::vector<FoundPlace>& found, std::size_t firstKey, std::size_t lastKey,
+                                 std::size_t typedLength) const
+{
+    const Data& data = *m_data;
+    std::vector<std::pair<quint32, std::size_t>> slotOfRow; // row, index into found; sorted by row
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        slotOfRow.emplace_back(found[i].row, i);
+    }
+    std::sort(slotOfRow.begin(), slotOfRow.end());
+    // Lower is better: equal before longer, own name before other name, shorter other name before longer.
+    const auto rank = [&](std::size_t index) {
+        const Data::Key& key = data.keys[index];
+        return std::tuple(key.length != typedLength, key.otherNameLength != 0, key.otherNameLength);
+    };
+    std::vector<bool> chosen(found.size(), false);
+    for (std::size_t index = firstKey; index < lastKey; ++index) {
+        const quint32 row = data.keys[index].row;
+        const auto slot = std::lower_bound(slotOfRow.begin(), slotOfRow.end(), std::pair(row, std::size_t(0)));
+        if (slot == slotOfRow.end() || slot->first != row) {
+            continue;
+        }
+        FoundPlace& place = found[slot->second];
+        if (!chosen[slot->second] || rank(index) < rank(place.key)) {
+            place.key = index;
+            chosen[slot->second] = true;
+        }
+    }
+}
+
+QList<qsizetype> PlaceAtlas::matchingRows(QStringView typed, int limit) const
+{
+    QList<qsizetype> rows;
+    for (const FoundPlace& found : find(typed, limit)) {
+        rows.append(found.row);
+    }
+    return rows;
 }
 
 const PlaceAtlas& PlaceAtlas::builtIn()
@@ -404,12 +508,34 @@ QList<Place> PlaceAtlas::matching(QStringView typed, int limit) const
     if (limit <= 0) {
         return places;
     }
-    const QList<qsizetype> rows = matchingRows(typed, limit);
-    places.reserve(rows.size());
-    for (qsizetype row : rows) {
-        places.append(place(row));
+    for (const FoundPlace& found : find(typed, limit)) {
+        Place place = this->place(found.row);
+        place.matchedName = fromUtf8(m_data->otherName(m_data->keys[found.key]));
+        places.append(place);
     }
     return places;
+}
+
+QStringList PlaceAtlas::offerTexts(const QList<Place>& places)
+{
+    QStringList texts;
+    for (const Place& place : places) {
+        texts.append(place.displayText());
+    }
+    const auto coordinates = [](const Place& place) {
+        return QStringLiteral(" (%1° %2, %3° %4)")
+            .arg(std::abs(place.latitude), 0, 'f', 2)
+            .arg(place.latitude < 0 ? QLatin1Char('S') : QLatin1Char('N'))
+            .arg(std::abs(place.longitude), 0, 'f', 2)
+            .arg(place.longitude < 0 ? QLatin1Char('W') : QLatin1Char('E'));
+    };
+    const QStringList plain = texts;
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        if (plain.count(plain[i]) > 1) {
+            texts[i] += coordinates(places[i]);
+        }
+    }
+    return texts;
 }
 
 QString PlaceAtlas::foldForMatching(QStringView text)

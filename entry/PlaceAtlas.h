@@ -3,9 +3,11 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <memory>
+#include <vector>
 
 class QIODevice;
 
@@ -20,14 +22,19 @@ struct Place
     double longitude = 0.0; // degrees, east positive
     qint64 population = 0; // 0 where the data gives none (some seats of divisions)
     QByteArray zoneId; // IANA time zone id: "Asia/Kolkata"
+    // The other name by which it was found ("Bombay" for Mumbai): a former name, an exonym, a common spelling;
+    // empty where its own name or ASCII spelling matched.
+    QString matchedName;
 
-    // "Pune, Maharashtra, India"; a place without a state reads "City, Country".
+    // "Pune, Maharashtra, India", "Mumbai (Bombay), Maharashtra, India" when found by an other name; a place without
+    // a state reads "City, Country".
     QString displayText() const;
 };
 
 // The offline atlas of birth places: every populated place of 1,000 inhabitants or more, and every seat of a first-
-// to third-order division (tools/atlasgen writes it from GeoNames data). The data is read on first use, not when the
-// atlas is made, so creating one at start-up costs nothing. Not thread-safe: one thread uses an atlas.
+// to third-order division, with the other names of places of 5,000 or more (tools/atlasgen writes it from GeoNames
+// data). The data is read on first use, not when the atlas is made, so creating one at start-up costs nothing. Not
+// thread-safe: one thread uses an atlas.
 class PlaceAtlas
 {
 public:
@@ -39,13 +46,18 @@ public:
     PlaceAtlas(const PlaceAtlas&) = delete;
     PlaceAtlas& operator=(const PlaceAtlas&) = delete;
 
-    // Up to `limit` places whose city name, or its ASCII spelling, begins with `typed`, ignoring case, accents,
-    // apostrophes and dots, and treating hyphens as blanks ("sao paulo" finds "São Paulo", "lodz" finds "Łódź").
-    // The most populous come first; each place appears once. Nothing for a blank text or an atlas that cannot be
-    // read.
+    // Up to `limit` places whose city name, ASCII spelling or other name begins with `typed`, ignoring case,
+    // accents, apostrophes and dots, and treating hyphens as blanks ("sao paulo" finds "São Paulo", "lodz" finds
+    // "Łódź", "bombay" finds Mumbai). Places with a name equal to `typed` come first, then those whose names only
+    // begin with it; among each, the most populous first. Each place appears once, with matchedName set where an
+    // other name found it. Nothing for a blank text or an atlas that cannot be read.
     QList<Place> matching(QStringView typed, int limit = 12) const;
 
-    // The rows of those places (see place()), most populous first; a `limit` of -1 gives them all.
+    // The texts a list offers for `places`: each displayText, with the coordinates added where two read alike
+    // ("Madridejos, Central Visayas, Philippines (11.30° N, 123.73° E)").
+    static QStringList offerTexts(const QList<Place>& places);
+
+    // The rows of those places (see place()), in the same order; a `limit` of -1 gives them all.
     QList<qsizetype> matchingRows(QStringView typed, int limit = 12) const;
 
     // Reads the file now instead of on first use; false when it is missing or damaged (see errorString()). The file
@@ -73,7 +85,15 @@ public:
 
 private:
     struct Data;
+    struct FoundPlace
+    {
+        quint32 row;
+        std::size_t key; // the key that shows it
+    };
 
+    std::vector<FoundPlace> find(QStringView typed, int limit) const;
+    void chooseShownKeys(std::vector<FoundPlace>& found, std::size_t firstKey, std::size_t lastKey,
+                         std::size_t typedLength) const;
     bool readFrom(QIODevice* device) const;
 
     QString m_fileName;

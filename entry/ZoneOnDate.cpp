@@ -14,9 +14,14 @@ namespace {
 // the periods that can hold a clock reading all meet a window this wide on either side of it.
 constexpr qint64 reachSeconds = qint64(36) * 3600;
 
-ZoneOnDate fromOffsetData(const QTimeZone::OffsetData& data, LocalTimeKind kind)
+ZoneOnDate fromOffsetData(const QTimeZone::OffsetData& data, LocalTimeKind kind, int otherOffsetSeconds)
 {
-    return {data.offsetFromUtc, data.standardTimeOffset, data.daylightTimeOffset != 0, kind};
+    return {data.offsetFromUtc,
+            data.standardTimeOffset,
+            data.daylightTimeOffset != 0,
+            kind,
+            otherOffsetSeconds,
+            data.abbreviation == QLatin1String("LMT")};
 }
 
 } // namespace
@@ -45,25 +50,24 @@ std::optional<ZoneOnDate> zoneOnDate(const QByteArray& zoneId, QDate date, QTime
     const auto periodEnd
         = [&](qsizetype i) { return i + 1 < periods.size() ? periodStart(i + 1) : windowEnd.toSecsSinceEpoch() + 1; };
 
-    qsizetype first = -1;
-    int occurrences = 0;
+    QList<qsizetype> holding; // the periods that hold the reading, in time order
     for (qsizetype i = 0; i < periods.size(); ++i) {
         const qint64 instant = readingSeconds - periods[i].offsetFromUtc;
         if (instant >= periodStart(i) && instant < periodEnd(i)) {
-            if (occurrences++ == 0) {
-                first = i;
-            }
+            holding.append(i);
         }
     }
-    if (occurrences > 0) {
-        return fromOffsetData(periods[first], occurrences == 1 ? LocalTimeKind::Unique : LocalTimeKind::Repeated);
+    if (!holding.isEmpty()) {
+        const QTimeZone::OffsetData& first = periods[holding.first()];
+        return fromOffsetData(first, holding.size() == 1 ? LocalTimeKind::Unique : LocalTimeKind::Repeated,
+                              periods[holding.last()].offsetFromUtc);
     }
     // Skipped: the reading lies between the last clock reading of one period and the first of the next.
     for (qsizetype i = 0; i + 1 < periods.size(); ++i) {
         const qint64 lastReading = periodEnd(i) + periods[i].offsetFromUtc;
         const qint64 nextReading = periodStart(i + 1) + periods[i + 1].offsetFromUtc;
         if (readingSeconds >= lastReading && readingSeconds < nextReading) {
-            return fromOffsetData(periods[i], LocalTimeKind::Skipped);
+            return fromOffsetData(periods[i], LocalTimeKind::Skipped, periods[i + 1].offsetFromUtc);
         }
     }
     return std::nullopt; // only for a database whose periods do not join up
@@ -87,4 +91,10 @@ QString utcOffsetText(int offsetSeconds)
         .arg(minutes < 0 ? QLatin1Char('-') : QLatin1Char('+'))
         .arg(magnitude / 60, 2, 10, QLatin1Char('0'))
         .arg(magnitude % 60, 2, 10, QLatin1Char('0'));
+}
+
+int localMeanTimeOffsetSeconds(double longitude)
+{
+    constexpr double secondsPerDegree = 240.0; // 24 hours over 360 degrees
+    return static_cast<int>(std::lround(longitude * secondsPerDegree));
 }

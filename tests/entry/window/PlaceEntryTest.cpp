@@ -1,4 +1,5 @@
 #include "engine/Ephemeris.h"
+#include "entry/window/EntryForm.h"
 #include "entry/window/FrmMain.h"
 #include "knowledge/CurrentReading.h"
 #include "report/BirFile.h"
@@ -9,6 +10,7 @@
 #include "tests/support/SeamFixture.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
@@ -39,6 +41,13 @@ private slots:
     void theZoneFollowsALaterChangeOfDate();
     void aTypedZoneIsNeverOverwritten();
     void aPickedZoneIsNeverOverwritten();
+    void aZoneOnLocalMeanTimeGivesTheBirthplacesOwn();
+    void aClockTimeThatHappenedTwiceOrNeverIsTold_data();
+    void aClockTimeThatHappenedTwiceOrNeverIsTold();
+    void aCityThatKeptItsOwnClockOffersIt();
+    void theCityComesStraightAfterTheTime();
+    void zeroDegreesZeroMinutesIsNotEast_data();
+    void zeroDegreesZeroMinutesIsNotEast();
 
 private:
     void setUp() override;
@@ -71,11 +80,11 @@ void PlaceEntryTest::tearDown()
 
 void PlaceEntryTest::setBirth(int month, int day, int year, int hour, int minute)
 {
-    m_window->setMonthPosition(month - 1);
-    m_window->selectDay(QString::number(day));
-    m_window->selectYear(QString::number(year));
-    m_window->selectHour(QString::number(hour));
-    m_window->selectMinute(QString::number(minute));
+    m_window->form()->setMonthPosition(month - 1);
+    m_window->form()->selectDay(QString::number(day));
+    m_window->form()->selectYear(QString::number(year));
+    m_window->form()->selectHour(QString::number(hour));
+    m_window->form()->selectMinute(QString::number(minute));
 }
 
 // Types into the city box as a user does and takes the offered row that shows `city` and `country`.
@@ -89,19 +98,23 @@ void PlaceEntryTest::choose(const QString& typed, const QString& city, const QSt
     QVERIFY(completer != nullptr);
     QAbstractItemView* popup = completer->popup();
     QTRY_VERIFY_WITH_TIMEOUT(popup->isVisible(), Deadline::eventMs);
-    const QString wanted = city + QStringLiteral(", ");
     int row = 0;
     while (row < popup->model()->rowCount()) {
         const QString shown = popup->model()->index(row, 0).data().toString();
-        if (shown.startsWith(wanted) && shown.endsWith(QStringLiteral(", ") + country)) {
+        // "City, …" or, found by an other name, "City (Other), …"
+        const bool cityShown
+            = shown.startsWith(city + QStringLiteral(", ")) || shown.startsWith(city + QStringLiteral(" ("));
+        if (cityShown && shown.endsWith(QStringLiteral(", ") + country)) {
             break;
         }
         ++row;
     }
     QVERIFY2(row < popup->model()->rowCount(), qPrintable(typed + QStringLiteral(" does not offer ") + city));
-    for (int down = 0; down <= row; ++down) {
+    // Down until the row is current: the popup may open with none or with the first row current.
+    for (int down = 0; down <= row + 1 && popup->currentIndex().row() != row; ++down) {
         QTest::keyClick(popup, Qt::Key_Down);
     }
+    QCOMPARE(popup->currentIndex().row(), row);
     QTest::keyClick(popup, Qt::Key_Return);
     QTRY_VERIFY_WITH_TIMEOUT(!popup->isVisible(), Deadline::eventMs);
     QTRY_COMPARE_WITH_TIMEOUT(text("txtMCity"), city,
@@ -115,7 +128,7 @@ void PlaceEntryTest::typingOffersPlacesAndEnterChoosesOne()
     box->setFocus();
     QTest::keyClicks(box, QStringLiteral("M"));
     QVERIFY(!box->completer()->popup()->isVisible()); // one letter offers nothing yet
-    QTest::keyClicks(box, QStringLiteral("adr"));
+    QTest::keyClicks(box, QStringLiteral("adri"));
     QAbstractItemView* popup = box->completer()->popup();
     QTRY_VERIFY_WITH_TIMEOUT(popup->isVisible(), Deadline::eventMs);
     QVERIFY(popup->model()->rowCount() <= 12);
@@ -194,7 +207,8 @@ void PlaceEntryTest::theZoneIsTheOneInForceOnTheBirthDate_data()
     QTest::newRow("Kolkata in war time") << "Kolkata"
                                          << "Kolkata"
                                          << "India" << QDate(1943, 6, 15) << QStringList {"5", "30", "1"}
-                                         << "Asia/Kolkata, UTC+06:30 on that date";
+                                         << "Asia/Kolkata, UTC+06:30 on that date. Calcutta kept its own clock then: "
+                                            "Calcutta Time, UTC+05:53:20.";
     // Double summer time: two hours of saving, which the DST box cannot hold.
     QTest::newRow("London in June 1944") << "London"
                                          << "London"
@@ -242,7 +256,7 @@ void PlaceEntryTest::aMadridReadingIsAtTheTrueUniversalTime()
     greenwich.hour = static_cast<std::int16_t>(universalHour);
     const double expected = centuriesSinceJ2000(greenwich);
 
-    m_window->setNameText(QStringLiteral("Asha Rao"));
+    m_window->form()->setNameText(QStringLiteral("Asha Rao"));
     setBirth(date.month(), date.day(), date.year(), 12, 0);
     choose(QStringLiteral("Madr"), QStringLiteral("Madrid"), QStringLiteral("Spain"));
     QTest::mouseClick(control<QPushButton>("cmdRashi"), Qt::LeftButton);
@@ -272,7 +286,7 @@ void PlaceEntryTest::theZoneFollowsALaterChangeOfDate()
     setBirth(1, 15, 1990, 12, 0);
     choose(QStringLiteral("Madrid"), QStringLiteral("Madrid"), QStringLiteral("Spain"));
     QVERIFY(!control<QCheckBox>("chkDST")->isChecked());
-    m_window->setMonthPosition(6); // July
+    m_window->form()->setMonthPosition(6); // July
     QVERIFY(control<QCheckBox>("chkDST")->isChecked());
     QCOMPARE(control<QLabel>("lblZoneNote")->text(), QStringLiteral("Europe/Madrid, UTC+02:00 on that date"));
 }
@@ -285,7 +299,7 @@ void PlaceEntryTest::aTypedZoneIsNeverOverwritten()
     hours->selectAll();
     QTest::keyClicks(hours, QStringLiteral("3"));
     QVERIFY(control<QLabel>("lblZoneNote")->text().isEmpty());
-    m_window->setMonthPosition(6);
+    m_window->form()->setMonthPosition(6);
     QCOMPARE(hours->text(), QStringLiteral("3"));
     QVERIFY(!control<QCheckBox>("chkDST")->isChecked());
 }
@@ -302,14 +316,162 @@ void PlaceEntryTest::aPickedZoneIsNeverOverwritten()
     QVERIFY2(picked, qPrintable(problem));
     QCOMPARE(text("txtZoneHour"), QStringLiteral("-5"));
     QVERIFY(control<QLabel>("lblZoneNote")->text().isEmpty());
-    m_window->setMonthPosition(6);
+    m_window->form()->setMonthPosition(6);
     QCOMPARE(text("txtZoneHour"), QStringLiteral("-5"));
     QCOMPARE(text("txtZoneMinute"), QStringLiteral("-30"));
     // The picker's minus gives only the size: the side is the longitude's (West for Madrid).
-    m_window->setNameText(QStringLiteral("Asha Rao"));
+    m_window->form()->setNameText(QStringLiteral("Asha Rao"));
     QTest::mouseClick(control<QPushButton>("cmdRashi"), Qt::LeftButton);
     QCOMPARE(currentBirthData.zoneHours, 5);
     QCOMPARE(currentBirthData.zoneMinutes, 30);
+}
+
+namespace {
+
+// Julian centuries of a moment given in Universal Time, through a birth at Greenwich with no zone.
+double universalCenturies(QDate date, int hour, int minute)
+{
+    BirthData greenwich;
+    greenwich.month = static_cast<std::int16_t>(date.month());
+    greenwich.day = static_cast<std::int16_t>(date.day());
+    greenwich.year = static_cast<std::int16_t>(date.year());
+    greenwich.hour = static_cast<std::int16_t>(hour);
+    greenwich.minute = static_cast<std::int16_t>(minute);
+    return centuriesSinceJ2000(greenwich);
+}
+
+QString starAtUniversal(QDate date, int hour, int minute, const BirthData& place)
+{
+    BirthData birth = place;
+    birth.month = static_cast<std::int16_t>(date.month());
+    birth.day = static_cast<std::int16_t>(date.day());
+    birth.year = static_cast<std::int16_t>(date.year());
+    birth.hour = static_cast<std::int16_t>(hour);
+    birth.minute = static_cast<std::int16_t>(minute);
+    birth.zoneHours = 0;
+    birth.zoneMinutes = 0;
+    birth.daylightSaving = false;
+    const std::string_view name = findBirthStar(birth).nakshatraName;
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+} // namespace
+
+// Riyadh's zone kept the mean time of Riyadh until 1947; Jeddah, nine degrees further west, kept its own.
+void PlaceEntryTest::aZoneOnLocalMeanTimeGivesTheBirthplacesOwn()
+{
+    const QDate date(1930, 6, 15);
+    setBirth(date.month(), date.day(), date.year(), 12, 0);
+    choose(QStringLiteral("Jeddah"), QStringLiteral("Jeddah"), QStringLiteral("Saudi Arabia"));
+    QCOMPARE(control<QLabel>("lblZoneNote")->text(),
+             QStringLiteral("Local mean time at Jeddah, UTC+02:37 on that date"));
+    QCOMPARE(QStringList({text("txtZoneHour"), text("txtZoneMinute")}), QStringList({"2", "37"}));
+    m_window->form()->setNameText(QStringLiteral("Asha Rao"));
+    QTest::mouseClick(control<QPushButton>("cmdRashi"), Qt::LeftButton);
+    QCOMPARE(centuriesSinceJ2000(currentBirthData), universalCenturies(date, 9, 23));
+}
+
+void PlaceEntryTest::aClockTimeThatHappenedTwiceOrNeverIsTold_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QStringList>("said");
+    QTest::addColumn<QStringList>("zone"); // hour, minute, DST of the offset used
+    QTest::addColumn<QTime>("otherUniversal"); // the same clock time read at the other offset
+
+    // Spain's summer time of 1990 ended on 30 September at 03:00 and began on 25 March at 02:00.
+    QTest::newRow("happened twice") << QDate(1990, 9, 30)
+                                    << QStringList {"02:30 happened twice that night", "first at UTC+02:00",
+                                                    "then at UTC+01:00", "UTC+02:00 is used"}
+                                    << QStringList {"-1", "0", "1"} << QTime(1, 30);
+    QTest::newRow("never showed") << QDate(1990, 3, 25)
+                                  << QStringList {"02:30 never showed that night",
+                                                  "went forward from UTC+01:00 to UTC+02:00", "UTC+01:00 is used"}
+                                  << QStringList {"-1", "0", "0"} << QTime(0, 30);
+}
+
+void PlaceEntryTest::aClockTimeThatHappenedTwiceOrNeverIsTold()
+{
+    QFETCH(QDate, date);
+    QFETCH(QStringList, said);
+    QFETCH(QStringList, zone);
+    QFETCH(QTime, otherUniversal);
+    setBirth(date.month(), date.day(), date.year(), 2, 30);
+    choose(QStringLiteral("Madrid"), QStringLiteral("Madrid"), QStringLiteral("Spain"));
+    const QString note = control<QLabel>("lblZoneNote")->text();
+    for (const QString& part : std::as_const(said)) {
+        QVERIFY2(note.contains(part), qPrintable(note));
+    }
+    QCOMPARE(QStringList(
+                 {text("txtZoneHour"), text("txtZoneMinute"), control<QCheckBox>("chkDST")->isChecked() ? "1" : "0"}),
+             zone);
+
+    // The note names the star of the reading and, where the other offset gives another, that one too.
+    m_window->form()->setNameText(QStringLiteral("Asha Rao"));
+    QTest::mouseClick(control<QPushButton>("cmdRashi"), Qt::LeftButton);
+    const QString used = currentProfile.nakshatraName;
+    const QString other = starAtUniversal(date, otherUniversal.hour(), otherUniversal.minute(), currentBirthData);
+    QVERIFY2(note.contains(used == other ? QStringLiteral("Both give %1.").arg(used)
+                                         : QStringLiteral("the star is %1, not %2.").arg(other, used)),
+             qPrintable(note));
+}
+
+void PlaceEntryTest::aCityThatKeptItsOwnClockOffersIt()
+{
+    const QDate date(1950, 6, 15);
+    setBirth(date.month(), date.day(), date.year(), 12, 0);
+    choose(QStringLiteral("Bombay"), QStringLiteral("Mumbai"), QStringLiteral("India"));
+    QCOMPARE(control<QLabel>("lblZoneNote")->text(),
+             QStringLiteral("Asia/Kolkata, UTC+05:30 on that date. Bombay kept its own clock then: Bombay Time, "
+                            "UTC+04:51."));
+    QCOMPARE(QStringList({text("txtZoneHour"), text("txtZoneMinute")}), QStringList({"5", "30"})); // the default
+    auto* offer = control<QPushButton>("cmdCityClock");
+    QVERIFY(offer->isVisible());
+    QCOMPARE(offer->text(), QStringLiteral("&Use Bombay Time"));
+
+    offer->setFocus();
+    QTest::keyClick(offer, Qt::Key_Space);
+    QCOMPARE(QStringList({text("txtZoneHour"), text("txtZoneMinute")}), QStringList({"4", "51"}));
+    QVERIFY(!control<QCheckBox>("chkDST")->isChecked());
+    QVERIFY(!offer->isVisible());
+    QVERIFY(control<QLabel>("lblZoneNote")->text().startsWith(QStringLiteral("Bombay Time, UTC+04:51")));
+    m_window->form()->setNameText(QStringLiteral("Asha Rao"));
+    QTest::mouseClick(control<QPushButton>("cmdRashi"), Qt::LeftButton);
+    QCOMPARE(centuriesSinceJ2000(currentBirthData), universalCenturies(date, 7, 9));
+
+    // After 1955 the city's clock is gone and nothing is offered.
+    m_window->form()->selectYear(QStringLiteral("1960"));
+    choose(QStringLiteral("Bombay"), QStringLiteral("Mumbai"), QStringLiteral("India"));
+    QCOMPARE(control<QLabel>("lblZoneNote")->text(), QStringLiteral("Asia/Kolkata, UTC+05:30 on that date"));
+    QVERIFY(!offer->isVisible());
+}
+
+void PlaceEntryTest::theCityComesStraightAfterTheTime()
+{
+    const QStringList expected = {"txtMCity", "txtMState", "txtMCountry", "cmdBrowser", "txtZoneHour"};
+    control<QComboBox>("cboSS")->setFocus();
+    for (const QString& name : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), name);
+    }
+    QVERIFY(!control<QLineEdit>("txtMCity")->placeholderText().isEmpty());
+}
+
+void PlaceEntryTest::zeroDegreesZeroMinutesIsNotEast_data()
+{
+    QTest::addColumn<double>("longitude");
+    QTest::addColumn<bool>("east");
+    QTest::newRow("a few metres east of Greenwich") << 0.004 << false; // 0 degrees 0 minutes
+    QTest::newRow("a minute east") << 0.01 << true;
+    QTest::newRow("west") << -0.2 << false;
+}
+
+void PlaceEntryTest::zeroDegreesZeroMinutesIsNotEast()
+{
+    QFETCH(double, longitude);
+    QFETCH(bool, east);
+    m_window->form()->setEast(!east);
+    m_window->form()->setCoordinates(51.48, longitude);
+    QCOMPARE(control<QRadioButton>("optLongEast")->isChecked(), east);
 }
 
 QTEST_MAIN(PlaceEntryTest)

@@ -29,6 +29,7 @@ constexpr int lastYear = 2050;
 constexpr int zoneHourLength = 3;
 constexpr int zoneMinuteLength = 2;
 constexpr int coordinateBoxCharacters = 5; // room for any 16-bit magnitude
+constexpr int noteLines = 3;
 
 // Element numbers of the option pairs.
 constexpr int eastElement = 0;
@@ -171,7 +172,11 @@ void EntryForm::createZoneControls()
 
     m_lblZoneNote = new QLabel;
     m_lblZoneNote->setObjectName(QStringLiteral("lblZoneNote"));
-    m_lblZoneNote->setWordWrap(true); // the note of a doubtful clock time runs to two or three lines
+    // The note of a doubtful clock time runs to three lines: their room is kept, so the window neither clips the
+    // note nor changes its size while the user types.
+    m_lblZoneNote->setWordWrap(true);
+    m_lblZoneNote->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    m_lblZoneNote->setMinimumHeight(noteLines * m_lblZoneNote->fontMetrics().lineSpacing());
     m_cmdCityClock = new QPushButton;
     m_cmdCityClock->setObjectName(QStringLiteral("cmdCityClock"));
     m_cmdCityClock->hide(); // offered only where a city kept its own clock

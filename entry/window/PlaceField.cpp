@@ -33,6 +33,11 @@ PlaceField::PlaceField(EntryForm* form)
     // given.
     m_completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     m_completer->setMaxVisibleItems(placesOffered);
+    // The list of offered places is a window of its own: its name and role let screen readers and the X tests
+    // find it.
+    m_completer->popup()->setObjectName(QStringLiteral("lstPlaces"));
+    m_completer->popup()->setAccessibleName(QStringLiteral("Places matching the city"));
+    m_completer->popup()->setWindowRole(QStringLiteral("lstPlaces"));
     m_form->cityBox()->setCompleter(m_completer);
     connect(m_form->cityBox(), &QLineEdit::textEdited, this, &PlaceField::offerPlaces);
     // Queued: the box writes the whole row into itself when the row is chosen; the place's own texts come after.
@@ -55,6 +60,8 @@ void PlaceField::offerPlaces(const QString& typed)
         m_completer->popup()->hide();
     } else {
         m_completer->complete();
+        // No row of an earlier list stays marked: the first Down marks the first place of this one.
+        m_completer->popup()->setCurrentIndex({});
     }
 }
 

@@ -13,8 +13,9 @@ start_program "$program"
 inside_screen "$entry" "the entry window"
 shot "$entry" "small-01-entry-window"
 
-# "TZ Help" is ten Tab stops after the name box; Space presses the link. "&Quit" closes the picker.
-for _ in $(seq 10); do keys Tab; done
+# "TZ Help" is 14 Tab stops after the name box (past the date, the time, the place and the zone boxes); Space
+# presses the link. "&Quit" closes the picker.
+for _ in $(seq 14); do keys Tab; done
 keys space
 picker=$(wait_role frmTimeZone)
 inside_screen "$picker" "the time zone picker"
@@ -22,7 +23,7 @@ shot "$picker" "small-02-time-zone-picker"
 keys alt+q
 wait_gone "$picker" "the picker closes on Alt+Q"
 xdotool windowfocus --sync "$entry" # with no window manager, nobody hands the focus back when a dialog closes
-for _ in $(seq 10); do keys shift+Tab; done # back to the name box
+for _ in $(seq 14); do keys shift+Tab; done # back to the name box
 
 # 26 March 1990, 12:00, zone 0, 0 deg 0 min West, 51 deg 28 min North: Uttara Bhadrapada, the longest name.
 type_birth 3 26 1990 12 0 0 0 0 0 West 51 28

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the built program in a fresh Xvfb and drives it with real keyboard input along the main road:
 # birth details by tab order, "&Calculate" by its access keys, the result window, "&Back" to a fresh entry window,
-# closing it, the exit screen, "E&xit" with exit code 0; then a second copy while the first runs.
+# a second copy while the first runs, a birth whose place is typed straight after the time and chosen from the
+# atlas, closing the window, the exit screen, "E&xit" with exit code 0.
 # Waits on window events (xwait), never on fixed sleeps. Saves a screenshot of every window it passes.
 #   main-road.sh <ondara> <xwait> <screenshot folder> [runs, default 1]
 set -euo pipefail
@@ -62,11 +63,25 @@ one_run() {
     kill -0 "$app_pid" 2>/dev/null || fail "the first copy ended when the second started"
     [ "$(xdotool getwindowgeometry "$entry")" = "$before" ] || fail "the first copy's window moved"
 
+    # The place typed straight after the time fills the zone and the coordinates: without them the reading would
+    # stop at "Please Enter Degree and Minute of Time Zone" instead of showing the result.
+    xdotool windowfocus --sync "$entry"
+    type_birth_at_place 9 30 1990 2 30 Madrid 0
+    shot "$entry" "$run-07-entry-window-with-place"
+    keys alt+f c
+    result=$(wait_role frmResult)
+    wait_gone "$entry" "the entry window closes when the reading of a chosen place shows"
+    shot "$result" "$run-08-result-of-a-chosen-place"
+    xdotool windowfocus --sync "$result"
+    keys alt+b
+    entry=$(wait_role frmMain)
+    wait_gone "$result" "the result window closes on Back"
+
     "$xwait" close "$entry"
     local exit_screen
     exit_screen=$(wait_role frmExitScreen)
     wait_gone "$entry" "the entry window closes"
-    shot "$exit_screen" "$run-07-exit-screen"
+    shot "$exit_screen" "$run-09-exit-screen"
     xdotool windowfocus --sync "$exit_screen"
     keys alt+x # "E&xit"
     wait_gone "$exit_screen" "the exit screen closes on E&xit"

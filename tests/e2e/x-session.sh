@@ -84,6 +84,7 @@ type_birth() {
     keys Tab && choose "$4"
     keys Tab && choose "$5"
     keys Tab # seconds stay 0
+    keys Tab Tab Tab Tab # past the city, state, country and the lookup button, left empty
     keys Tab && type_text "$6"
     keys Tab && type_text "$7"
     keys Tab Tab # DST stays clear, past "TZ Help"
@@ -93,6 +94,24 @@ type_birth() {
     if [ "${10}" = East ]; then keys Left; fi # arrows move between the pair's buttons
     keys Tab && type_text "${11}"
     keys Tab && type_text "${12}"
+}
+
+# type_birth_at_place <month 1-12> <day> <year> <hour> <minute> <typed place> <row>: fills the focused entry window
+# by its tab order with the name, date and time, then types the place into the city box straight after the time
+# and takes the offered row (0 is the first) with the arrow keys and Enter: the place fills the zone and the
+# coordinates.
+type_birth_at_place() {
+    type_text "Asha Rao"
+    keys Tab && choose $(($1 - 1))
+    keys Tab && choose $(($2 - 1))
+    keys Tab && choose $(($3 - 1901))
+    keys Tab && choose "$4"
+    keys Tab && choose "$5"
+    keys Tab # seconds stay 0
+    keys Tab && type_text "$6"
+    "$xwait" mapped lstPlaces 20 >/dev/null || fail "typing '$6' offered no places"
+    for _ in $(seq 0 "$7"); do keys Down; done
+    keys Return
 }
 
 start_program() { # start_program <ondara>: starts it and sets `entry` to the entry window's id, focused

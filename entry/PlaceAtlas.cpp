@@ -31,7 +31,7 @@ constexpr std::string_view formatLine = "ondara-atlas\t2";
 constexpr int placeFieldCount = 8;
 constexpr qint64 maximumLatitude = 9000000; // 1e-5 degrees
 constexpr qint64 maximumLongitude = 18000000;
-constexpr quint64 maximumTextBytes = quint64(256) * 1024 * 1024; // far beyond the 9 MB of the built-in atlas
+constexpr quint64 maximumTextBytes = quint64(256) * 1024 * 1024; // far beyond the 12 MB of the built-in atlas
 
 // A whole number written in plain decimal digits, with an optional minus sign when `signedValue`.
 std::optional<qint64> wholeNumber(std::string_view text, bool signedValue)

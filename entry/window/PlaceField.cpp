@@ -5,10 +5,12 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringListModel>
+#include <QTimer>
 
 namespace {
 
@@ -40,12 +42,23 @@ PlaceField::PlaceField(EntryForm* form)
     m_completer->popup()->setWindowRole(QStringLiteral("lstPlaces"));
     m_form->cityBox()->setCompleter(m_completer);
     connect(m_form->cityBox(), &QLineEdit::textEdited, this, &PlaceField::offerPlaces);
+    m_form->cityBox()->installEventFilter(this);
     // Queued: the box writes the whole row into itself when the row is chosen; the place's own texts come after.
     connect(m_completer, qOverload<const QString&>(&QCompleter::activated), this, &PlaceField::choosePlace,
             Qt::QueuedConnection);
     connect(m_form, &EntryForm::birthMomentChanged, this, &PlaceField::followZone);
     connect(m_form, &EntryForm::zoneSetByHand, this, &PlaceField::forget);
     connect(m_form->cityClockButton(), &QPushButton::clicked, this, &PlaceField::useCityClock);
+}
+
+// The atlas is read when the city box takes the focus, once that has been drawn: by the second letter its list is
+// a lookup, not a read of the whole atlas. Start-up never reads it.
+bool PlaceField::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_form->cityBox() && event->type() == QEvent::FocusIn) {
+        QTimer::singleShot(0, this, [] { PlaceAtlas::builtIn().load(); });
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void PlaceField::offerPlaces(const QString& typed)

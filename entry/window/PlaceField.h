@@ -29,6 +29,9 @@ public:
     // The chosen place while the zone follows it.
     const std::optional<Place>& chosenPlace() const { return m_place; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void offerPlaces(const QString& typed);
     void choosePlace(const QString& shown);

@@ -16,12 +16,9 @@ constexpr qint64 reachSeconds = qint64(36) * 3600;
 
 ZoneOnDate fromOffsetData(const QTimeZone::OffsetData& data, LocalTimeKind kind, int otherOffsetSeconds)
 {
-    return {data.offsetFromUtc,
-            data.standardTimeOffset,
-            data.daylightTimeOffset != 0,
-            kind,
-            otherOffsetSeconds,
-            data.abbreviation == QLatin1String("LMT")};
+    return {data.offsetFromUtc,           data.standardTimeOffset,
+            data.daylightTimeOffset != 0, kind,
+            otherOffsetSeconds,           data.abbreviation == QLatin1String("LMT")};
 }
 
 } // namespace

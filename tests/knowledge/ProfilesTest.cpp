@@ -74,7 +74,10 @@ private slots:
     void proseLengthsAndLineBreaks();
     void introductionNamesOrdinalSpanAndRulers();
     void noParagraphIsSharedOrMarkedUp();
-    void domesticLifeSpeaksToTheReaderInTheFirstFourRows();
+    void phraseOccursAtMostItsLimit_data();
+    void phraseOccursAtMostItsLimit();
+    void everyParagraphNamesItsStarInItsFirstSentence();
+    void proseFollowsTheRowsDoshaAndTemperament();
     void noParagraphOpensWithAPronoun();
     void healthDescribesWithoutDirectives();
     void shortAttributesAreShortAndPresent();
@@ -258,12 +261,76 @@ void ProfilesTest::noParagraphIsSharedOrMarkedUp()
     }
 }
 
-void ProfilesTest::domesticLifeSpeaksToTheReaderInTheFirstFourRows()
+void ProfilesTest::phraseOccursAtMostItsLimit_data()
 {
-    const QRegularExpression you(QStringLiteral("\\byou(r|rs|rself)?\\b"), QRegularExpression::CaseInsensitiveOption);
-    for (std::size_t i = 0; i < nakshatraProfiles.size(); ++i) {
-        const QString domestic = text(nakshatraProfiles[i].domesticLife);
-        QVERIFY2(domestic.contains(you) == (i < 4), qPrintable(domestic));
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<int>("most");
+    // The paragraphs describe people in the third person; they neither address the reader nor diagnose anyone.
+    QTest::newRow("second person") << QStringLiteral("\\byou(r|rs|rself)?\\b") << 0;
+    QTest::newRow("organ or disease") << QStringLiteral(
+        "\\b(kidneys?|liver|urinary|bladder|lungs?|spleen|intestines?|bowels?|sinus|diabetes|"
+        "tumou?rs?|ulcers?|weight gain|fevers?|headaches?|acidity|rashes|arthritis|asthma)\\b")
+                                      << 0;
+    QTest::newRow("natives") << QStringLiteral("\\bnatives?\\b") << 0;
+    // One writer's voice: a stock turn of phrase may recur, but only a few times in all the paragraphs.
+    QTest::newRow("its emblem is") << QStringLiteral("\\bits emblem is\\b") << 3;
+    QTest::newRow("their animal") << QStringLiteral("\\btheir animal\\b") << 3;
+    QTest::newRow("planet gives them") << QStringLiteral(
+        "\\b(Ketu|Venus|Sun|Moon|Mars|Rahu|Jupiter|Saturn|Mercury)('s \\w+)? (gives|lends|brings|adds) "
+        "them\\b") << 3;
+}
+
+void ProfilesTest::phraseOccursAtMostItsLimit()
+{
+    QFETCH(QString, pattern);
+    QFETCH(int, most);
+    const QRegularExpression phrase(pattern, QRegularExpression::CaseInsensitiveOption);
+    QVERIFY(phrase.isValid());
+    int count = 0;
+    QStringList where;
+    for (const NakshatraProfileRow& row : nakshatraProfiles) {
+        for (const ProseColumn& column : proseColumns) {
+            for (auto match = phrase.globalMatch(text(row.*column.field)); match.hasNext();) {
+                ++count;
+                where << text(row.nakshatraName) + QLatin1Char(' ') + QLatin1String(column.name) + QStringLiteral(": ")
+                        + match.next().captured();
+            }
+        }
+    }
+    QVERIFY2(
+        count <= most,
+        qPrintable(QStringLiteral("%1 times, at most %2:\n").arg(count).arg(most) + where.join(QLatin1Char('\n'))));
+}
+
+void ProfilesTest::everyParagraphNamesItsStarInItsFirstSentence()
+{
+    // Each paragraph is shown alone in its own box, so its opening says which star it describes.
+    for (const NakshatraProfileRow& row : nakshatraProfiles) {
+        const QString name = text(row.nakshatraName);
+        for (const ProseColumn& column : proseColumns) {
+            const QString paragraph = text(row.*column.field);
+            const QString firstSentence = paragraph.left(paragraph.indexOf(QStringLiteral(". ")));
+            QVERIFY2(firstSentence.contains(name),
+                     qPrintable(name + QLatin1Char(' ') + QLatin1String(column.name) + QStringLiteral(": ")
+                                + firstSentence));
+        }
+    }
+}
+
+void ProfilesTest::proseFollowsTheRowsDoshaAndTemperament()
+{
+    const QStringList doshas = {QStringLiteral("Vata"), QStringLiteral("Pitta"), QStringLiteral("Kapha")};
+    for (const NakshatraProfileRow& row : nakshatraProfiles) {
+        const QString name = text(row.nakshatraName);
+        const QString dosha = text(row.dosha);
+        const QString health = text(row.health);
+        for (const QString& each : doshas) {
+            QVERIFY2(health.contains(each) == (each == dosha), qPrintable(name + QStringLiteral(" health: ") + health));
+        }
+        // A Rakshasa temperament is a trait of character like any other, so the good qualities speak of it too.
+        if (text(row.temperaments).startsWith(QStringLiteral("Rakshasa"))) {
+            QVERIFY2(text(row.positiveHumanTraits).contains(QStringLiteral("Rakshasa")), qPrintable(name));
+        }
     }
 }
 

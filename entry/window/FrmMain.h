@@ -23,9 +23,9 @@ class QPushButton;
 class QRadioButton;
 
 // `frmMain`: the entry window. The user types the birth details and asks for the birth star; the window checks the
-// fields, fills `currentBirthData`, `currentProfile` and `currentMargin` and says so with `readingComputed`. The
-// shell, which knows the other windows, then shows the result and closes this one. The window is deleted when it
-// closes, so each opening starts from the initial values.
+// fields, fills `currentBirthData`, `currentProfile`, `currentMargin` and `currentGifts` and says so with
+// `readingComputed`. The shell, which knows the other windows, then shows the result and closes this one. The window
+// is deleted when it closes, so each opening starts from the initial values.
 class FrmMain : public QMainWindow
 {
     Q_OBJECT

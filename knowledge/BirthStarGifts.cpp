@@ -92,9 +92,14 @@ QString balanceText(const QString& planet, const YearsMonthsDays& balance)
              countText(balance.days, "day", "days"));
 }
 
+QString periodDateText(QDate date)
+{
+    return QLocale::c().toString(date, QStringLiteral("d MMMM yyyy"));
+}
+
 QString periodDateText(const QDateTime& clock)
 {
-    return QLocale::c().toString(clock.date(), QStringLiteral("d MMMM yyyy"));
+    return periodDateText(clock.date());
 }
 
 RunningPeriods runningAtBirth(const BirthStarGifts& gifts)

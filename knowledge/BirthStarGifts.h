@@ -56,7 +56,8 @@ BirthStarGifts birthStarGifts(const BirthData& birth);
 // "Venus: 11 years, 2 months, 9 days", singular where a part is 1.
 QString balanceText(const QString& planet, const YearsMonthsDays& balance);
 
-// A period's date as the reading writes dates, "3 March 2031", in English whatever the user's locale.
+// A date as the reading writes dates, "3 March 2031", in English whatever the user's locale.
+QString periodDateText(QDate date);
 QString periodDateText(const QDateTime& clock);
 
 // The rows running at one moment: an index into majorPeriods and one into that period's subPeriods; -1 for none.

@@ -265,7 +265,7 @@ void BirthStarGiftsTest::datesKeepTheBirthsZoneAndDaylightSaving()
     for (std::size_t i = 0; i < dasha.majorPeriods.size(); ++i) {
         // The clock's minute is the nearest one, so it may lie half a minute either side of the instant.
         const QDateTime universal = universalTimeOf(dasha.majorPeriods[i].endDay);
-        const qint64 seconds = universal.secsTo(gifts.majorPeriods[qsizetype(i)].end) - 60 * clockAheadMinutes;
+        const qint64 seconds = universal.secsTo(gifts.majorPeriods[qsizetype(i)].end) - qint64(60) * clockAheadMinutes;
         QVERIFY2(std::abs(seconds) <= 30, qPrintable(QStringLiteral("row %1 off by %2 s").arg(i).arg(seconds)));
     }
 }

@@ -5,6 +5,7 @@
 BirthData currentBirthData;
 NakshatraProfile currentProfile;
 ReadingMargin currentMargin;
+BirthStarGifts currentGifts;
 
 void findNakshatraProfile(const QString& name)
 {

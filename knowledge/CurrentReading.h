@@ -1,10 +1,11 @@
 #pragma once
 
 #include "engine/BirthData.h"
+#include "knowledge/BirthStarGifts.h"
 #include "knowledge/NakshatraProfile.h"
 #include "knowledge/ReadingMargin.h"
 
-// The latest reading, program-wide and as long-lived as the program: each "Find My Birth Star" overwrites all three.
+// The latest reading, program-wide and as long-lived as the program: each "Find My Birth Star" overwrites all four.
 
 // The birth details, filled by the entry window and written to a ".bir" file by the report window.
 extern BirthData currentBirthData;
@@ -15,6 +16,9 @@ extern NakshatraProfile currentProfile;
 
 // The margin of that reading, filled with it from currentBirthData; the result window reads it once, at load.
 extern ReadingMargin currentMargin;
+
+// The name syllable and the periods of that reading, filled with it from currentBirthData; empty until then.
+extern BirthStarGifts currentGifts;
 
 // The program's lookup: fills currentProfile's attributes from the row keyed `name`.
 void findNakshatraProfile(const QString& name);

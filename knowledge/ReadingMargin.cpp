@@ -2,6 +2,7 @@
 
 #include "engine/Ephemeris.h"
 #include "engine/StarPeriod.h"
+#include "knowledge/BirthClock.h"
 
 #include <QLocale>
 
@@ -17,15 +18,6 @@ QString text(std::string_view utf8)
 QString starName(int number)
 {
     return text(nakshatraNames[static_cast<std::size_t>(number)]);
-}
-
-// The birth's clock moved by `offsetHours` and rounded to the nearest minute. Plain arithmetic on the date and
-// time as entered: a day beyond the month's end runs on into the next month, as it does for the engine.
-QDateTime clockTime(const BirthData& birth, double offsetHours)
-{
-    const QDateTime midnight(QDate(birth.year, birth.month, 1).addDays(birth.day - 1), QTime(0, 0), Qt::UTC);
-    const double birthMinutes = birth.hour * 60.0 + birth.minute;
-    return midnight.addSecs(60 * std::llround(birthMinutes + offsetHours * 60.0));
 }
 
 // Whole minutes, rounded down: the birth lies at least this far from the change.
@@ -52,8 +44,8 @@ ReadingMargin readingMargin(const BirthData& birth)
     ReadingMargin margin;
     margin.pada = padaAt(reading.siderealLongitude);
     margin.moonSign = moonSignAt(reading.siderealLongitude);
-    margin.starBegins = clockTime(birth, period.startHours);
-    margin.starEnds = clockTime(birth, period.endHours);
+    margin.starBegins = birthClockTime(birth, period.startHours);
+    margin.starEnds = birthClockTime(birth, period.endHours);
     margin.nakshatraName = starName(period.nakshatraNumber);
     margin.previousNakshatraName = starName(period.previousNakshatraNumber);
     margin.nextNakshatraName = starName(period.nextNakshatraNumber);

@@ -158,6 +158,7 @@ void FrmMain::cmdRashi_Click()
     currentBirthData = m_form->birthData();
     const BirthStarReading reading = findBirthStar(currentBirthData);
     currentMargin = readingMargin(currentBirthData);
+    currentGifts = birthStarGifts(currentBirthData);
     currentProfile.nakshatraName
         = QString::fromUtf8(reading.nakshatraName.data(), static_cast<qsizetype>(reading.nakshatraName.size()));
     findNakshatraProfile(currentProfile.nakshatraName);

@@ -12,10 +12,10 @@ class QPushButton;
 struct EntryFailure;
 
 // `frmMain`: the entry window. The user types the birth details and asks for the birth star; the window checks the
-// fields, fills `currentBirthData`, `currentProfile` and `currentMargin` and says so with `readingComputed`. The
-// shell, which knows the other windows, then shows the result and closes this one. The window is deleted when it
-// closes, so each opening starts from the initial values. The fields are an EntryForm, the atlas's part of them a
-// PlaceField; the window adds the commands, the menus, the picture and the offers.
+// fields, fills `currentBirthData`, `currentProfile`, `currentMargin` and `currentGifts` and says so with
+// `readingComputed`. The shell, which knows the other windows, then shows the result and closes this one. The window
+// is deleted when it closes, so each opening starts from the initial values. The fields are an EntryForm, the atlas's
+// part of them a PlaceField; the window adds the commands, the menus, the picture and the offers.
 class FrmMain : public QMainWindow
 {
     Q_OBJECT

@@ -373,10 +373,10 @@ void AccessibilityTest::addWindowRows()
     QTest::addColumn<QStringList>("knownClashes");
 
     QTest::newRow("frmMain") << Window::Entry
-                             << QStringList {"txtName",     "cboMonth",   "cboDate",     "cboYear",       "cboHH",
-                                             "cboMM",       "cboSS",      "txtZoneHour", "txtZoneMinute", "txtLonD",
-                                             "txtLonM",     "txtLatD",    "txtLatM",     "txtMCity",      "txtMState",
-                                             "txtMCountry", "cmdBrowser", "cmdRashi",    "cmdOpen"}
+                             << QStringList {"txtName",    "cboMonth",    "cboDate",       "cboYear",   "cboHH",
+                                             "cboMM",      "cboSS",       "txtMCity",      "txtMState", "txtMCountry",
+                                             "cmdBrowser", "txtZoneHour", "txtZoneMinute", "txtLonD",   "txtLonM",
+                                             "txtLatD",    "txtLatM",     "cmdRashi",      "cmdOpen"}
                              << QStringList {};
     QTest::newRow("frmResult") << Window::Result
                                << QStringList {"txtAstronomicalName", "txtRullingPlanet", "txtSymbol",

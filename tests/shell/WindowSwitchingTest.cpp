@@ -89,6 +89,7 @@ private slots:
     void saveOpensTheReportOverTheResult();
     void aboutOpensTheAboutBoxOverTheEntryWindow();
     void eachReadingShowsItsOwnMargin();
+    void eachReadingFillsItsOwnSyllableAndPeriods();
 
 private:
     void setUp() override;
@@ -431,6 +432,26 @@ void WindowSwitchingTest::eachReadingShowsItsOwnMargin()
              QStringLiteral("From 20 March 1950, 18:42 to 21 March 1950, 21:43"));
     QTRY_VERIFY(result->isVisible());
     QVERIFY(!requireChild<QLabel>(result, "lblStarCaution")->isVisible());
+}
+
+// The syllable and the periods come with the reading, and the next reading replaces them entirely.
+void WindowSwitchingTest::eachReadingFillsItsOwnSyllableAndPeriods()
+{
+    const auto resetGifts = qScopeGuard([] { currentGifts = BirthStarGifts(); });
+    QVERIFY(start());
+    compute(swatiNearVishakhaBirth());
+    QCOMPARE(currentGifts.nakshatraName, QStringLiteral("Swati"));
+    QCOMPARE(currentGifts.syllable.latin, QStringLiteral("Ta"));
+    QVERIFY2(currentGifts.balanceText.startsWith(QStringLiteral("Rahu: 0 years, 0 months, ")),
+             qPrintable(currentGifts.balanceText));
+
+    goBack();
+    compute(ashwiniBirth());
+    QCOMPARE(currentGifts.nakshatraName, QStringLiteral("Ashwini"));
+    QCOMPARE(currentGifts.syllable.latin, QStringLiteral("Che"));
+    QCOMPARE(currentGifts.balanceText, QStringLiteral("Ketu: 3 years, 11 months, 7 days"));
+    QCOMPARE(currentGifts.majorPeriods.size(), 10);
+    QCOMPARE(currentGifts.subPeriods.size(), 10);
 }
 
 QTEST_MAIN(WindowSwitchingTest)

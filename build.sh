@@ -14,7 +14,7 @@ packages=(
     cmake g++ make pkg-config
     qt6-base-dev libgl-dev
     libbenchmark-dev
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-lohit-deva
     tzdata
     desktop-file-utils appstream dpkg-dev
     xvfb xauth xdotool x11-utils imagemagick libx11-dev

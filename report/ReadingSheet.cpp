@@ -14,6 +14,10 @@ namespace {
 
 // The star's picture on the sheet, 79 x 128 pixels drawn a little larger.
 constexpr double starPictureScale = 1.5;
+// The sky picture's side on the sheet, in the document's pixels (1/96 inch, so about 6.6 cm), and how much finer
+// than that it is drawn: about 380 dots per inch on paper.
+constexpr double sheetSkySide = 250.0;
+constexpr double sheetSkyPixelRatio = 4.0;
 
 // A label of the report without its closing ": ".
 QString sheetLabel(const char* reportLabel)

@@ -12,7 +12,3 @@ class QTextDocument;
 // The sheet is composed from the same ReadingDescription the result window shows, section by section in
 // composeReadingSheet (ReadingSheet.cpp): a new section is one more call there, written with SheetBuilder.
 void composeReadingSheet(QTextDocument* document, const ReadingDescription& reading);
-
-// The sky picture's size on the sheet, in the document's pixels (1/96 inch), and how much finer it is drawn.
-inline constexpr double sheetSkySide = 250.0;
-inline constexpr double sheetSkyPixelRatio = 4.0;

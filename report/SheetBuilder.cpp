@@ -74,23 +74,23 @@ SheetBuilder::SheetBuilder(QTextDocument* document)
     m_cursor = QTextCursor(m_document);
 }
 
-void SheetBuilder::startBlock(const QTextBlockFormat& blockFormat, const QTextCharFormat& charFormat)
+void SheetBuilder::startBlock(const QTextBlockFormat& paragraph, const QTextCharFormat& characters)
 {
     if (m_blockIsFree) {
-        m_cursor.setBlockFormat(blockFormat);
-        m_cursor.setBlockCharFormat(charFormat);
+        m_cursor.setBlockFormat(paragraph);
+        m_cursor.setBlockCharFormat(characters);
         m_blockIsFree = false;
     } else {
-        m_cursor.insertBlock(blockFormat, charFormat);
+        m_cursor.insertBlock(paragraph, characters);
     }
 }
 
-void SheetBuilder::insertTextLines(const QString& text, const QTextBlockFormat& format,
-                                   const QTextCharFormat& charFormat)
+void SheetBuilder::insertTextLines(const QString& text, const QTextBlockFormat& paragraph,
+                                   const QTextCharFormat& characters)
 {
     for (const QString& line : linesOf(text)) {
-        startBlock(format, charFormat);
-        m_cursor.insertText(line, charFormat);
+        startBlock(paragraph, characters);
+        m_cursor.insertText(line, characters);
     }
 }
 

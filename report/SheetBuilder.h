@@ -12,8 +12,9 @@ class QTextDocument;
 
 // Writes a sheet into a QTextDocument from top to bottom with one cursor, in the sheet's few formats: a title,
 // headings, tables, label-and-value rows, paragraphs, a warning, pictures side by side and small print. Each piece
-// starts a block (or a table) of its own and none leaves an empty block behind it, so the document ends with the
-// last piece added and never feeds an empty page.
+// starts a block (or a table) of its own and none leaves an empty block behind it (but for the one a document keeps
+// between two tables), so the document ends with the last piece added and never feeds an empty page. End a sheet with
+// a piece of text, not a table, which a document always follows with an empty block.
 class SheetBuilder
 {
 public:
@@ -48,11 +49,9 @@ public:
     void addPictures(const QList<Picture>& pictures);
     void addSmallPrint(const QString& text);
 
-    QTextDocument* document() const { return m_document; }
-
 private:
-    void startBlock(const QTextBlockFormat& blockFormat, const QTextCharFormat& charFormat);
-    void insertTextLines(const QString& text, const QTextBlockFormat& blockFormat, const QTextCharFormat& format);
+    void startBlock(const QTextBlockFormat& paragraph, const QTextCharFormat& characters);
+    void insertTextLines(const QString& text, const QTextBlockFormat& paragraph, const QTextCharFormat& characters);
 
     QTextDocument* m_document;
     QTextCursor m_cursor;

@@ -184,8 +184,8 @@ void paintMoon(QPainter& painter, const SkyGeometry::Rings& rings, const Reading
     painter.drawEllipse(circle(towards(rings.centre, rings.moon, angle), disc));
 }
 
-// The edge of the birth star the birth lies near, across the whole ring, and the star beyond it named in the
-// middle with a leader line to that edge.
+// The edge of the birth star the birth lies near, drawn across the star and the sign; returns the point at its inner
+// end, where the label's leader line meets it.
 QPointF paintCautionEdge(QPainter& painter, const SkyGeometry::Rings& rings, const ReadingMargin& margin,
                          double lineWidth)
 {

@@ -13,7 +13,7 @@ struct ReadingDescription;
 void exportReading(QWidget* parent, const ReadingDescription& reading);
 
 // What the save dialog is asked: "Export Reading", PDF files, ".pdf" added to a name without it, and a name made of
-// the person's and the star's names in the user's documents folder.
+// the person's and the star's names in the user's documents folder (the home folder where there is none).
 FileDialogRequest exportDialogRequest(const ReadingDescription& reading);
 
 // The locale whose paper the user prints on: LC_ALL, else LC_PAPER, else the system's locale (Qt reads no LC_PAPER

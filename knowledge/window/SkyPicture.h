@@ -16,7 +16,6 @@ public:
     explicit SkyPicture(QWidget* parent = nullptr);
 
     void showReading(const ReadingDescription& reading);
-    const ReadingMargin& margin() const { return m_margin; }
 
     QSize sizeHint() const override;
 

@@ -1,6 +1,7 @@
 #include "report/ReadingSheet.h"
 
 #include "knowledge/NakshatraProfiles.h"
+#include "report/SheetBuilder.h"
 #include "report/SheetPdfWriter.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/PdfTools.h"
@@ -14,6 +15,8 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 
 namespace {
 
@@ -27,6 +30,19 @@ ReadingDescription readingOf(const BirthData& birth, const BirthPlace& place)
 {
     const ReadingMargin margin = readingMargin(birth);
     return describeReading(birth, place, margin, profileNamed(margin.nakshatraName));
+}
+
+// The text of a table's cell and the format of its first character.
+QString cellText(QTextTable* table, int row, int column)
+{
+    return table->cellAt(row, column).firstCursorPosition().block().text();
+}
+
+QTextCharFormat cellFormat(QTextTable* table, int row, int column)
+{
+    QTextCursor cursor = table->cellAt(row, column).firstCursorPosition();
+    cursor.movePosition(QTextCursor::NextCharacter);
+    return cursor.charFormat();
 }
 
 QByteArray contentsOf(const QString& path)
@@ -67,6 +83,7 @@ private slots:
     void pdfPagesAreThePapersSize_data();
     void pdfPagesAreThePapersSize();
     void documentEndsWithItsLastLine();
+    void builderTablesKeepTheirRowsAndHeader();
     void failingDeviceIsReported();
     void fullDiskLeavesTheEarlierFileWhole();
 
@@ -224,6 +241,51 @@ void ReadingSheetTest::documentEndsWithItsLastLine()
     QCOMPARE(sheet.metaInformation(QTextDocument::DocumentTitle), QStringLiteral("Asha Rao: Ashwini"));
 }
 
+// What a new section of the sheet is made of: a table with a header row, label-and-value rows without the empty
+// ones, and a paragraph after them, with no empty block in between but the one between two tables.
+void ReadingSheetTest::builderTablesKeepTheirRowsAndHeader()
+{
+    QTextDocument document;
+    SheetBuilder sheet(&document);
+    sheet.addHeading(QStringLiteral("Periods"));
+    sheet.addTable(
+        {{QStringLiteral("Ketu"), QStringLiteral("7 years")}, {QStringLiteral("Venus"), QStringLiteral("20 years")}},
+        {QStringLiteral("Lord"), QStringLiteral("Length")});
+    sheet.addRows({{QStringLiteral("Shown"), QStringLiteral("yes")}, {QStringLiteral("Left out"), QString()}});
+    sheet.addParagraph(QStringLiteral("The end."));
+
+    QList<QTextTable*> tables;
+    for (QTextFrame* frame : document.rootFrame()->childFrames()) {
+        if (auto* table = qobject_cast<QTextTable*>(frame)) {
+            tables.append(table);
+        }
+    }
+    QCOMPARE(tables.size(), 2);
+    QTextTable* periods = tables.at(0);
+    QCOMPARE(periods->rows(), 3);
+    QCOMPARE(periods->columns(), 2);
+    QCOMPARE(periods->format().headerRowCount(), 1);
+    QCOMPARE(cellText(periods, 0, 0), QStringLiteral("Lord"));
+    QCOMPARE(cellFormat(periods, 0, 0).fontWeight(), int(QFont::Bold));
+    QCOMPARE(cellText(periods, 2, 1), QStringLiteral("20 years"));
+    QCOMPARE(cellFormat(periods, 2, 1).fontWeight(), int(QFont::Normal));
+
+    QTextTable* rows = tables.at(1);
+    QCOMPARE(rows->rows(), 1);
+    QCOMPARE(cellText(rows, 0, 0), QStringLiteral("Shown"));
+    QCOMPARE(cellFormat(rows, 0, 0).foreground().color(), QColor(0, 128, 128));
+    QCOMPARE(cellText(rows, 0, 1), QStringLiteral("yes"));
+
+    QCOMPARE(document.firstBlock().text(), QStringLiteral("Periods"));
+    QCOMPARE(document.firstBlock().next().text(), QStringLiteral("Lord")); // straight into the table
+    QCOMPARE(document.lastBlock().text(), QStringLiteral("The end."));
+    // The one empty block is the one a document always keeps between two tables.
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        QVERIFY2(!block.text().isEmpty() || block.position() == periods->lastPosition() + 1,
+                 qPrintable(QStringLiteral("empty block %1").arg(block.blockNumber())));
+    }
+}
+
 void ReadingSheetTest::failingDeviceIsReported()
 {
     QTextDocument sheet;
@@ -253,7 +315,7 @@ void ReadingSheetTest::fullDiskLeavesTheEarlierFileWhole()
 
     QString error;
     {
-        const FileSizeLimit fullDisk(16 * 1024);
+        const FileSizeLimit fullDisk(16 * 1024UL);
         QVERIFY(fullDisk.isActive());
         QVERIFY(!writer.writeFile(sheet, path, &error));
     }

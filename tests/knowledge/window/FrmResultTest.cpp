@@ -5,6 +5,8 @@
 #include "desktop/OfferFrame.h"
 #include "desktop/WebAddresses.h"
 #include "knowledge/CurrentReading.h"
+#include "knowledge/window/ReadingExport.h"
+#include "report/SheetPdfWriter.h"
 #include "report/SkyPainter.h"
 #include "tests/support/Deadline.h"
 #include "tests/support/FileSizeLimit.h"
@@ -21,6 +23,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -146,6 +149,8 @@ private slots:
     void cancelledExportWritesNothing();
     void failedExportSaysSoAndKeepsTheEarlierFile_data();
     void failedExportSaysSoAndKeepsTheEarlierFile();
+    void paperComesFromTheLocaleSettings_data();
+    void paperComesFromTheLocaleSettings();
 
 private:
     void tearDown() override
@@ -735,7 +740,7 @@ void FrmResultTest::failedExportSaysSoAndKeepsTheEarlierFile()
     const FrmResultDriver result(&window);
     seams().files.nextFileName = path;
     {
-        const FileSizeLimit limit(fullDisk ? 16 * 1024 : RLIM_INFINITY);
+        const FileSizeLimit limit(fullDisk ? 16 * 1024UL : RLIM_INFINITY);
         QVERIFY(limit.isActive());
         result.trigger("mnuExportReading");
     }
@@ -746,6 +751,35 @@ void FrmResultTest::failedExportSaysSoAndKeepsTheEarlierFile()
     QVERIFY2(told.text.startsWith(QStringLiteral("The reading could not be exported to \"%1\".").arg(path)),
              qPrintable(told.text));
     QCOMPARE(contentsOf(path), fullDisk ? earlier : QByteArray());
+}
+
+void FrmResultTest::paperComesFromTheLocaleSettings_data()
+{
+    QTest::addColumn<QByteArray>("all");
+    QTest::addColumn<QByteArray>("paper");
+    QTest::addColumn<QPageSize::PageSizeId>("expected");
+    QTest::newRow("LC_PAPER en_US.UTF-8") << QByteArray() << QByteArray("en_US.UTF-8") << QPageSize::Letter;
+    QTest::newRow("LC_PAPER es_MX") << QByteArray() << QByteArray("es_MX") << QPageSize::Letter;
+    QTest::newRow("LC_PAPER de_DE.UTF-8@euro") << QByteArray() << QByteArray("de_DE.UTF-8@euro") << QPageSize::A4;
+    QTest::newRow("LC_ALL wins over LC_PAPER")
+        << QByteArray("en_GB.UTF-8") << QByteArray("en_US.UTF-8") << QPageSize::A4;
+    QTest::newRow("LC_ALL C.UTF-8") << QByteArray("C.UTF-8") << QByteArray("en_US.UTF-8") << QPageSize::A4;
+}
+
+void FrmResultTest::paperComesFromTheLocaleSettings()
+{
+    QFETCH(QByteArray, all);
+    QFETCH(QByteArray, paper);
+    QFETCH(QPageSize::PageSizeId, expected);
+    const QByteArray savedAll = qgetenv("LC_ALL");
+    const QByteArray savedPaper = qgetenv("LC_PAPER");
+    const auto restore = qScopeGuard([&] {
+        savedAll.isNull() ? qunsetenv("LC_ALL") : qputenv("LC_ALL", savedAll);
+        savedPaper.isNull() ? qunsetenv("LC_PAPER") : qputenv("LC_PAPER", savedPaper);
+    });
+    all.isEmpty() ? qunsetenv("LC_ALL") : qputenv("LC_ALL", all);
+    qputenv("LC_PAPER", paper);
+    QCOMPARE(paperSizeFor(paperLocale()).id(), expected);
 }
 
 QTEST_MAIN(FrmResultTest)

@@ -9,6 +9,9 @@ QString runDialog(QWidget* parent, const FileDialogRequest& request, QFileDialog
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setOptions(request.options);
+    if (!request.selectedFile.isEmpty()) {
+        dialog.selectFile(request.selectedFile);
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }

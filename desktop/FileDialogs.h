@@ -13,6 +13,7 @@ struct FileDialogRequest
     QString filter; // Qt syntax: "Description (*.ext)"
     QString defaultSuffix; // added when the user types a name without one
     QFileDialog::Options options;
+    QString selectedFile = {}; // the name the dialog starts with; empty for none
 };
 
 // Standard open and save dialogs. An empty result means the user cancelled. Tests set the next file name instead.

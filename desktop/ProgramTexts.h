@@ -1,5 +1,7 @@
 #pragma once
 
+#include "knowledge/BirthPlace.h"
+
 // Texts shown by several windows.
 namespace ProgramTexts {
 
@@ -19,7 +21,7 @@ inline constexpr const char* notMedicalAdvice
     = "The profiles describe what the tradition of Vedic astrology associates with each nakshatra; they are not "
       "medical advice.";
 
-// The birth-place atlas is made from GeoNames data, whose licence (CC BY 4.0) asks for this credit.
-inline constexpr const char* atlasCredit = "Birth places: GeoNames (www.geonames.org), licensed under CC BY 4.0.";
+// The birth-place atlas's credit, as the reading sheet carries it too.
+inline constexpr const char* atlasCredit = BirthPlace::atlasCredit;
 
 } // namespace ProgramTexts

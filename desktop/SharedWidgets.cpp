@@ -18,7 +18,7 @@ constexpr const char* fullBrandOfferLine = "Home Business Opportunity. Start you
 
 QAction* addMenuItem(QMenu* menu, const char* objectName, const char* caption)
 {
-    QAction* action = menu->addAction(QString::fromLatin1(caption));
+    QAction* action = menu->addAction(QString::fromUtf8(caption));
     action->setObjectName(QString::fromLatin1(objectName));
     return action;
 }

@@ -14,7 +14,7 @@ class QString;
 
 // Pieces that several windows show alike, defined once.
 
-// A menu entry or separator with its object name.
+// A menu entry (its caption in UTF-8) or separator with its object name.
 QAction* addMenuItem(QMenu* menu, const char* objectName, const char* caption);
 void addMenuSeparator(QMenu* menu, const char* objectName);
 

@@ -3,6 +3,7 @@
 #include "knowledge/NakshatraProfiles.h"
 
 BirthData currentBirthData;
+BirthPlace currentBirthPlace;
 NakshatraProfile currentProfile;
 ReadingMargin currentMargin;
 BirthStarGifts currentGifts;

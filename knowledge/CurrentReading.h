@@ -2,6 +2,7 @@
 
 #include "engine/BirthData.h"
 #include "knowledge/BirthStarGifts.h"
+#include "knowledge/BirthPlace.h"
 #include "knowledge/NakshatraProfile.h"
 #include "knowledge/ReadingMargin.h"
 
@@ -9,6 +10,11 @@
 
 // The birth details, filled by the entry window and written to a ".bir" file by the report window.
 extern BirthData currentBirthData;
+
+// Where that birth took place, as the entry window showed it when the reading was made: the place's names and the
+// atlas's note on the zone. The entry window fills it with currentBirthData (an empty record when the place is not
+// known); the reading sheet reads it.
+extern BirthPlace currentBirthPlace;
 
 // The profile of the reading on screen: empty until the first successful lookup, then overwritten by each reading
 // (key by the caller, attributes by findNakshatraProfile). The report reads only this.

@@ -6,9 +6,12 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
+
+constexpr double nakshatraSpanDegrees = 360.0 / nakshatraCount; // 13 degrees 20 minutes
 
 QString text(std::string_view utf8)
 {
@@ -42,6 +45,8 @@ ReadingMargin readingMargin(const BirthData& birth)
     const BirthStarReading reading = findBirthStar(birth);
     const StarPeriod period = starPeriod(birth);
     ReadingMargin margin;
+    margin.siderealLongitude = reading.siderealLongitude;
+    margin.nakshatraNumber = reading.nakshatraNumber;
     margin.pada = padaAt(reading.siderealLongitude);
     margin.moonSign = moonSignAt(reading.siderealLongitude);
     margin.starBegins = birthClockTime(birth, period.startHours);
@@ -76,21 +81,63 @@ QString starPeriodText(const ReadingMargin& margin)
         .arg(english.toString(margin.starBegins, format), english.toString(margin.starEnds, format));
 }
 
+StarEdge cautionEdge(const ReadingMargin& margin)
+{
+    if (!hasReading(margin)) {
+        return StarEdge::None;
+    }
+    if (margin.minutesUntilStarEnds < starCautionMinutes) {
+        return StarEdge::End;
+    }
+    if (margin.minutesSinceStarBegan < starCautionMinutes) {
+        return StarEdge::Start;
+    }
+    return StarEdge::None;
+}
+
+QString starAcrossEdge(const ReadingMargin& margin)
+{
+    switch (cautionEdge(margin)) {
+    case StarEdge::Start:
+        return margin.previousNakshatraName;
+    case StarEdge::End:
+        return margin.nextNakshatraName;
+    case StarEdge::None:
+        break;
+    }
+    return {};
+}
+
 QString starCautionText(const ReadingMargin& margin)
+{
+    switch (cautionEdge(margin)) {
+    case StarEdge::End:
+        return QStringLiteral("Born %1 before the Moon moved into %2. If the birth time could be off by that much, "
+                              "the birth star may be %2.")
+            .arg(minutesText(margin.minutesUntilStarEnds), margin.nextNakshatraName);
+    case StarEdge::Start:
+        return QStringLiteral("Born %1 after the Moon moved into %2 from %3. If the birth time could be off by that "
+                              "much, the birth star may be %3.")
+            .arg(minutesText(margin.minutesSinceStarBegan), margin.nakshatraName, margin.previousNakshatraName);
+    case StarEdge::None:
+        break;
+    }
+    return {};
+}
+
+QString degreesAndMinutesText(double degrees)
+{
+    const auto arcMinutes = static_cast<long long>(std::floor(degrees * 60.0 + 1e-9));
+    return QStringLiteral("%1\u00b0 %2\u2032").arg(arcMinutes / 60).arg(arcMinutes % 60);
+}
+
+QString moonPositionText(const ReadingMargin& margin)
 {
     if (!hasReading(margin)) {
         return {};
     }
-    // The period lasts far longer than twice the caution, so at most one side is near.
-    if (margin.minutesUntilStarEnds < starCautionMinutes) {
-        return QStringLiteral("Born %1 before the Moon moved into %2. If the birth time could be off by that much, "
-                              "the birth star may be %2.")
-            .arg(minutesText(margin.minutesUntilStarEnds), margin.nextNakshatraName);
-    }
-    if (margin.minutesSinceStarBegan < starCautionMinutes) {
-        return QStringLiteral("Born %1 after the Moon moved into %2 from %3. If the birth time could be off by that "
-                              "much, the birth star may be %3.")
-            .arg(minutesText(margin.minutesSinceStarBegan), margin.nakshatraName, margin.previousNakshatraName);
-    }
-    return {};
+    const double intoStar = margin.siderealLongitude - margin.nakshatraNumber * nakshatraSpanDegrees;
+    return QStringLiteral("%1 sidereal, %2 into %3")
+        .arg(degreesAndMinutesText(margin.siderealLongitude), degreesAndMinutesText(std::max(0.0, intoStar)),
+             margin.nakshatraName);
 }

@@ -1,5 +1,7 @@
 #include "report/ReportComposer.h"
 
+#include "report/ProfileSections.h"
+
 #include <QColor>
 #include <QFont>
 #include <QRegularExpression>
@@ -7,69 +9,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include <array>
-
 namespace {
-
-using Field = QString NakshatraProfile::*;
-
-// The six section headings, in report order; every heading and label ends in a colon and a space.
-constexpr std::array<const char*, 6> reportHeadings {
-    "Common: ",
-    "More about Nakshatra Name: ",
-    "General & Physical Features: ",
-    "Positive Human Traits: ",
-    "Negative Human Traits: ",
-    "Career And Health And Domestic: ",
-};
-
-// One line per value: the section it belongs to, its label and the profile field shown after it.
-struct ReportLine
-{
-    std::size_t section;
-    const char* label;
-    Field field;
-};
-
-constexpr std::array<ReportLine, 22> reportLines {{
-    {0, "Nakshatra: ", &NakshatraProfile::nakshatraName},
-    {0, "Ruling Planet: ", &NakshatraProfile::rulingPlanet},
-    {0, "Animal Symbol: ", &NakshatraProfile::animalSymbol},
-    {0, "Symbol: ", &NakshatraProfile::symbol},
-    {0, "Astronomical Name: ", &NakshatraProfile::astronomicalName},
-    {1, "Nature of Nakshatra: ", &NakshatraProfile::nature},
-    {1, "Name of Ruling Deva /Demi God: ", &NakshatraProfile::rulingDeva},
-    {1, "Purpose of the Deva: ", &NakshatraProfile::purposeOfTheDeva},
-    {1, "Element / Tatthwa: ", &NakshatraProfile::element},
-    {1, "Part of Body: ", &NakshatraProfile::partOfBody},
-    {1, "Dosha: ", &NakshatraProfile::dosha},
-    {1, "Gender: ", &NakshatraProfile::gender},
-    {1, "Purpose in Life: ", &NakshatraProfile::purposeInLife},
-    {1, "Temperaments: ", &NakshatraProfile::temperaments},
-    {1, "Best Direction: ", &NakshatraProfile::bestDirection},
-    {1, "Lucky Gemstone: ", &NakshatraProfile::luckyGemstone},
-    {2, "General & Physical Features: ", &NakshatraProfile::generalAndPhysicalFeatures},
-    {3, "Positive Human Traits: ", &NakshatraProfile::positiveHumanTraits},
-    {4, "Negative Human Traits: ", &NakshatraProfile::negativeHumanTraits},
-    {5, "Best Career Options: ", &NakshatraProfile::bestCareerOptions},
-    {5, "Domestic Life: ", &NakshatraProfile::domesticLife},
-    {5, "Health: ", &NakshatraProfile::health},
-}};
-
-// Lines come section by section and every section has at least one.
-constexpr bool linesFollowTheSections()
-{
-    std::size_t expected = 0;
-    for (const ReportLine& line : reportLines) {
-        if (line.section == expected + 1) {
-            ++expected;
-        } else if (line.section != expected) {
-            return false;
-        }
-    }
-    return expected == reportHeadings.size() - 1;
-}
-static_assert(linesFollowTheSections());
 
 QTextCharFormat textFormat(QFont::Weight weight, const QColor& colour)
 {
@@ -109,9 +49,9 @@ void insertValue(QTextCursor& cursor, const QString& text, const ReportFormats& 
 void insertSection(QTextCursor& cursor, std::size_t section, const NakshatraProfile& profile,
                    const ReportFormats& formats)
 {
-    cursor.insertText(QString::fromUtf8(reportHeadings.at(section)), formats.heading);
+    cursor.insertText(QString::fromUtf8(ProfileSections::headings.at(section)), formats.heading);
     insertLineBreak(cursor, formats);
-    for (const ReportLine& line : reportLines) {
+    for (const ProfileSections::Line& line : ProfileSections::lines) {
         if (line.section != section) {
             continue;
         }
@@ -144,7 +84,7 @@ void composeReport(QTextDocument* document, const NakshatraProfile& profile)
     const ReportFormats formats;
     QTextCursor cursor(document);
     cursor.setBlockCharFormat(formats.value);
-    for (std::size_t section = 0; section < reportHeadings.size(); ++section) {
+    for (std::size_t section = 0; section < ProfileSections::headings.size(); ++section) {
         insertSection(cursor, section, profile, formats);
     }
     document->setUndoRedoEnabled(undoWasEnabled);

@@ -9,6 +9,8 @@
 #include "desktop/SharedWidgets.h"
 #include "desktop/WebAddresses.h"
 #include "knowledge/CurrentReading.h"
+#include "knowledge/window/ReadingExport.h"
+#include "knowledge/window/SkyPicture.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -77,16 +79,16 @@ constexpr std::array<BoxDefinition, 21> boxes {{
 struct MarginBoxDefinition
 {
     const char* objectName;
-    QString (*text)(const ReadingMargin&);
+    QString ReadingDescription::*text;
     const char* label;
     const char* toolTip;
 };
 
 // clang-format off
 constexpr std::array<MarginBoxDefinition, 3> marginBoxes {{
-    {"txtPada", &padaText, "Pada", "This signifies the quarter (pada) of the nakshatra, 1 to 4, in which the Moon stood at birth."},
-    {"txtMoonSign", &moonSignText, "Moon Sign", "This signifies the sign of the zodiac (rashi) in which the Moon stood at birth."},
-    {"txtStarPeriod", &starPeriodText, "Moon In This Nakshatra", "This shows when the Moon entered this nakshatra and when it left it, by the clock of the birth place as entered."},
+    {"txtPada", &ReadingDescription::pada, "Pada", "This signifies the quarter (pada) of the nakshatra, 1 to 4, in which the Moon stood at birth."},
+    {"txtMoonSign", &ReadingDescription::moonSign, "Moon Sign", "This signifies the sign of the zodiac (rashi) in which the Moon stood at birth."},
+    {"txtStarPeriod", &ReadingDescription::starPeriod, "Moon In This Nakshatra", "This shows when the Moon entered this nakshatra and when it left it, by the clock of the birth place as entered."},
 }};
 // clang-format on
 constexpr std::size_t padaBox = 0;
@@ -187,6 +189,8 @@ void FrmResult::buildMenus()
     connect(addMenuItem(file, "mnuBack", "&Back"), &QAction::triggered, this, &FrmResult::cmdBack_Click);
     addMenuSeparator(file, "mnuFile1");
     connect(addMenuItem(file, "mnuSave", "&Save"), &QAction::triggered, this, &FrmResult::cmdSave_Click);
+    connect(addMenuItem(file, "mnuExportReading", "&Export Reading…"), &QAction::triggered, this,
+            &FrmResult::mnuExportReading_Click);
 
     addHelpMenus(this, [this] { mnuAbout_Click(); });
 }
@@ -211,6 +215,8 @@ QWidget* FrmResult::buildTopRow()
     star->addWidget(m_picNakshatra, 0, Qt::AlignHCenter);
     star->addStretch();
     layout->addLayout(star);
+    m_picSky = new SkyPicture;
+    layout->addWidget(m_picSky, 0, Qt::AlignTop);
 
     auto* grid = new QGridLayout;
     for (const BoxDefinition& definition : boxes) {
@@ -394,17 +400,18 @@ void FrmResult::setTabOrderByPlace()
 
 void FrmResult::Form_Load()
 {
+    m_reading = describeCurrentReading();
     m_tabs->setCurrentIndex(0);
-    const QString& name = currentProfile.nakshatraName;
+    const QString& name = m_reading.profile.nakshatraName;
     m_lblNakshatra->setText(name);
     m_tabs->setTabText(0, QStringLiteral("More About ") + name + QStringLiteral(" Nakshatra"));
     for (const BoxDefinition& definition : boxes) {
-        showText(findChild<QWidget*>(QString::fromLatin1(definition.objectName)), currentProfile.*definition.field);
+        showText(findChild<QWidget*>(QString::fromLatin1(definition.objectName)), m_reading.profile.*definition.field);
     }
     for (const MarginBoxDefinition& definition : marginBoxes) {
-        showText(findChild<QWidget*>(QString::fromLatin1(definition.objectName)), definition.text(currentMargin));
+        showText(findChild<QWidget*>(QString::fromLatin1(definition.objectName)), m_reading.*definition.text);
     }
-    const QString caution = starCautionText(currentMargin);
+    const QString& caution = m_reading.caution;
     m_lblStarCaution->setText(caution);
     m_lblStarCaution->setAccessibleName(caution);
     m_lblStarCaution->setVisible(!caution.isEmpty());
@@ -415,6 +422,7 @@ void FrmResult::Form_Load()
     if (const std::optional<QPixmap> picture = NakshatraPictureSet::find(name)) {
         m_picNakshatra->setPixmap(*picture);
     }
+    m_picSky->showReading(m_reading);
 }
 
 void FrmResult::cmdBack_Click()
@@ -425,6 +433,11 @@ void FrmResult::cmdBack_Click()
 void FrmResult::cmdSave_Click()
 {
     emit saveRequested();
+}
+
+void FrmResult::mnuExportReading_Click()
+{
+    exportReading(this, m_reading);
 }
 
 void FrmResult::mnuAbout_Click()

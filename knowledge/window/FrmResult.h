@@ -1,15 +1,18 @@
 #pragma once
 
+#include "knowledge/ReadingDescription.h"
+
 #include <QMainWindow>
 
 class OfferFrame;
 class QGridLayout;
 class QLabel;
 class QTabWidget;
+class SkyPicture;
 
-// `frmResult`: shows the reading in currentProfile and its margin in currentMargin, both read once while the window
-// is built. The shell creates a new window for every opening and deletes it on close, so each opening shows the
-// reading of that moment.
+// `frmResult`: shows the program-wide reading (describeCurrentReading: currentProfile, its margin, the sky picture),
+// read once while the window is built, and exports that same reading as a PDF sheet. The shell creates a new window
+// for every opening and deletes it on close, so each opening shows the reading of that moment.
 class FrmResult : public QMainWindow
 {
     Q_OBJECT
@@ -22,6 +25,8 @@ public:
 public slots:
     void cmdBack_Click();
     void cmdSave_Click();
+    // "&Export Reading…": the reading sheet of what the window shows, as a PDF file the user names.
+    void mnuExportReading_Click();
     void mnuAbout_Click();
 
 signals:
@@ -48,4 +53,6 @@ private:
     QLabel* m_picStarCaution = nullptr;
     QLabel* m_lblStarCaution = nullptr;
     QTabWidget* m_tabs = nullptr;
+    SkyPicture* m_picSky = nullptr;
+    ReadingDescription m_reading;
 };

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The real program on a 1024 x 768 screen, driven by real key presses only: every window fits the screen (a
 # screenshot of each lands in the screenshot folder), the time zone picker and the about box come and go by keys,
-# Alt+O opens the file dialog, the result window starts away from the advertising links, and the exit screen takes
-# the keyboard once it is all that is left, so Alt+X ends the program.
+# Alt+O opens the file dialog, the result window shows its sky picture and starts away from the advertising links,
+# "Export Reading…" writes a PDF through the real save dialog, and the exit screen takes the keyboard once it is all
+# that is left, so Alt+X ends the program.
 #   keyboard.sh <ondara> <xwait> <screenshot folder>
 set -euo pipefail
 . "$(dirname "$0")/x-session.sh"
@@ -49,6 +50,13 @@ wait_gone "$entry" "the entry window closes when the result shows"
 inside_screen "$result" "the result window"
 shot "$result" "small-05-result-window"
 
+# The sky picture shows on the window, in its own colours: the birth star's sector and the Moon.
+for colour in "#f5d77a birth star" "#1f2f5c Moon"; do
+    count=$(convert "$shots/small-05-result-window.png" -fill black +opaque "${colour%% *}" \
+        -fill white -opaque "${colour%% *}" -format '%[fx:int(mean*w*h)]' info:)
+    [ "$count" -ge 20 ] || fail "the sky picture's ${colour#* } is missing from the result window ($count pixels)"
+done
+
 # Space and Enter right after the reading must open nothing. "&Online Help" then opens a page for sure: once it is
 # written down, a page opened by the keys before it would have been written down too.
 xdotool windowfocus --sync "$result"
@@ -57,6 +65,22 @@ keys alt+h o
 timeout 20 sh -c "until [ -s '$opened_pages' ]; do sleep 0.1; done" || fail "Online Help opened no page"
 [ "$(cat "$opened_pages")" = "https://www.example.com/ondara/ondara-help.html" ] ||
     fail "the keys pressed right after the reading opened a page: $(tr '\n' ' ' <"$opened_pages")"
+
+# "&File", "&Export Reading…": the real save dialog takes a typed path, and the sheet is a PDF of one to three pages.
+xdotool windowfocus --sync "$result"
+keys alt+f e
+export_dialog=$(wait_title "Export Reading")
+shot "$export_dialog" "small-05a-export-dialog"
+xdotool windowfocus --sync "$export_dialog"
+keys ctrl+a
+type_text "$scratch/reading.pdf"
+keys Return
+wait_gone "$export_dialog" "the export dialog closes on Enter"
+timeout 20 sh -c "until [ -s '$scratch/reading.pdf' ]; do sleep 0.1; done" || fail "Export Reading wrote no file"
+pages=$(pdfinfo "$scratch/reading.pdf" | sed -n 's/^Pages: *//p')
+[ "${pages:-0}" -ge 1 ] && [ "$pages" -le 3 ] || fail "the reading sheet has ${pages:-no} pages"
+pdftotext "$scratch/reading.pdf" - | grep -q "Asha Rao: Uttara Bhadrapada" || fail "the sheet does not say whose it is"
+xdotool windowfocus --sync "$result"
 
 keys alt+s # "&Save": the report window
 report=$(wait_role frmSave)

@@ -1,6 +1,7 @@
 #include "tests/support/FrmResultDriver.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QTabWidget>
 #include <QTest>
 
@@ -12,6 +13,23 @@ FrmResultDriver::FrmResultDriver(QWidget* window, CallSite where)
 QImage FrmResultDriver::picture() const
 {
     return child<QLabel>("picNakshatra")->pixmap().toImage();
+}
+
+QWidget* FrmResultDriver::skyPicture() const
+{
+    return child<QWidget>("picSky");
+}
+
+QImage FrmResultDriver::renderedSky(qreal devicePixelRatio) const
+{
+    QWidget* sky = skyPicture();
+    QImage image(sky->size() * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image); // scaled by the image's pixel ratio, as a screen's backing store is
+    sky->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    painter.end();
+    return image;
 }
 
 QTabWidget* FrmResultDriver::tabs() const

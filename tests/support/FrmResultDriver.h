@@ -16,6 +16,9 @@ public:
     // The nakshatra's name above the picture, and the picture.
     QString shownNakshatra() const { return textOf("lblNakshatra"); }
     QImage picture() const;
+    // The sky picture, and the picture as it paints itself into an image at `devicePixelRatio`.
+    QWidget* skyPicture() const;
+    QImage renderedSky(qreal devicePixelRatio) const;
     QTabWidget* tabs() const;
     void showTab(int index) const;
 

@@ -58,6 +58,18 @@ inline SampleBirth ashwiniBirth()
     return {data, "Ashwini"};
 }
 
+// 15 July 1990, 14:54 in Madrid, 3° 42′ West, 40° 25′ North, on summer time (UTC+02:00). The zone is written as the
+// atlas writes it for a place west of Greenwich whose clocks run ahead of UTC: -1 h 0 min with daylight saving. The
+// Moon entered Ashwini, at 0° sidereal, at 14:50, four minutes before the birth.
+inline SampleBirth madridBirth()
+{
+    BirthData data = birth(15, 7, 1990, 14, 54, -1, 0, 3, 42, false, true);
+    data.name = "Asha Rao";
+    data.latitudeDegrees = 40;
+    data.latitudeMinutes = 25;
+    return {data, "Ashwini"};
+}
+
 // The readings of the golden files in tests/report/data, written by hand from the file format.
 
 // abc.bir: 25 December 1990, 14:30 at zone 5 h 30 min, 77° 13′ East, 28° 36′ North.

@@ -5,17 +5,25 @@
 #include "desktop/OfferFrame.h"
 #include "desktop/WebAddresses.h"
 #include "knowledge/CurrentReading.h"
+#include "knowledge/window/ReadingExport.h"
+#include "report/SheetPdfWriter.h"
+#include "report/SkyPainter.h"
 #include "tests/support/Deadline.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/FrmResultDriver.h"
+#include "tests/support/PdfTools.h"
 #include "tests/support/ProfileFixtures.h"
 #include "tests/support/SampleBirths.h"
 #include "tests/support/SeamFixture.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -85,6 +93,22 @@ struct MarginReset
     ~MarginReset() { currentMargin = ReadingMargin(); }
 };
 
+// The Madrid birth four minutes into Ashwini as the entry window leaves it, its place from the atlas.
+void loadMadridReading()
+{
+    currentBirthData = madridBirth().details;
+    currentBirthPlace = {QStringLiteral("Madrid"), QStringLiteral("Community of Madrid"), QStringLiteral("Spain"),
+                         QStringLiteral("Europe/Madrid, UTC+02:00 on that date"), true};
+    currentMargin = readingMargin(currentBirthData);
+    loadReading(currentMargin.nakshatraName);
+}
+
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 } // namespace
 
 class FrmResultTest : public SeamFixture
@@ -119,9 +143,23 @@ private slots:
     void marginBoxesCarryLabelsAndTips_data();
     void marginBoxesCarryLabelsAndTips();
     void tabReachesTheMarginBetweenTheTopBoxesAndTheTabs();
+    void skyPictureShowsTheReadingBesideTheStar();
+    void skyPicturePaintsAtTwiceThePixelRatio();
+    void exportReadingWritesTheSheetOfWhatTheWindowShows();
+    void cancelledExportWritesNothing();
+    void failedExportSaysSoAndKeepsTheEarlierFile_data();
+    void failedExportSaysSoAndKeepsTheEarlierFile();
+    void paperComesFromTheLocaleSettings_data();
+    void paperComesFromTheLocaleSettings();
 
 private:
-    void tearDown() override { currentProfile = NakshatraProfile(); }
+    void tearDown() override
+    {
+        currentProfile = NakshatraProfile();
+        currentMargin = ReadingMargin();
+        currentBirthData = BirthData();
+        currentBirthPlace = BirthPlace();
+    }
 };
 
 void FrmResultTest::loadShowsTheReading_data()
@@ -329,7 +367,7 @@ void FrmResultTest::menuBarHoldsFileHelpAndAGreyedOffer()
     const QAction* makeMoney = result.child<QAction>("mnuMakeMoney");
     QVERIFY(!makeMoney->isEnabled());
     QVERIFY(!window.menuBar()->actions().contains(makeMoney));
-    QCOMPARE(result.menuEntries("mnuFile"), QStringList({"&Back", "-", "&Save"}));
+    QCOMPARE(result.menuEntries("mnuFile"), QStringList({"&Back", "-", "&Save", "&Export Reading\u2026"}));
     QCOMPARE(
         result.menuEntries("mnuHelp"),
         QStringList({"&Online Help", "&Visit Us Online", "-", "Check for Software &Update", "-", "&About Software"}));
@@ -588,6 +626,160 @@ void FrmResultTest::tabReachesTheMarginBetweenTheTopBoxesAndTheTabs()
     auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("SST"));
     QCOMPARE(reached.mid(0, 3), QStringList({"txtPada", "txtMoonSign", "txtStarPeriod"}));
     QVERIFY(QApplication::focusWidget() == tabs || tabs->isAncestorOf(QApplication::focusWidget()));
+}
+
+// The Moon four minutes into Ashwini stands at the start of its sector, whose edge the caution marks; the picture
+// stands beside the star's own and says in words what it shows.
+void FrmResultTest::skyPictureShowsTheReadingBesideTheStar()
+{
+    loadMadridReading();
+    FrmResult window;
+    const FrmResultDriver result(&window);
+    QVERIFY(result.show());
+    QWidget* sky = result.skyPicture();
+    QVERIFY(sky->isVisible());
+    const auto inWindow
+        = [&window](const QWidget* widget) { return QRect(widget->mapTo(&window, QPoint(0, 0)), widget->size()); };
+    const QRect shown = inWindow(sky);
+    const QRect star = inWindow(result.child<QLabel>("picNakshatra"));
+    QVERIFY2(shown.left() >= star.right() && shown.top() < star.bottom(), "beside the star's picture");
+    QCOMPARE(sky->accessibleName(), QStringLiteral("The Moon among the nakshatras"));
+    QCOMPARE(sky->accessibleDescription(),
+             QStringLiteral("Moon at 0\u00b0 2\u2032 sidereal in Ashwini, pada 1, at its edge with Revati"));
+
+    const QImage picture = result.renderedSky(1.0);
+    const QRectF area(QPointF(0, 0), QSizeF(sky->size()));
+    const QPointF moon = SkyGeometry::moonPoint(area, currentMargin.siderealLongitude);
+    QCOMPARE(picture.pixel(moon.toPoint()) | 0xff000000, SkyColours::moon);
+    const SkyGeometry::Rings rings = SkyGeometry::ringsIn(area);
+    const QPointF edge = SkyGeometry::pointAt(rings.centre, (rings.signsInner + rings.outer) / 2, 0.0);
+    QCOMPARE(picture.pixel(edge.toPoint()) | 0xff000000, SkyColours::caution);
+}
+
+void FrmResultTest::skyPicturePaintsAtTwiceThePixelRatio()
+{
+    loadMadridReading();
+    FrmResult window;
+    const FrmResultDriver result(&window);
+    QVERIFY(result.show());
+    const QSize side = result.skyPicture()->size();
+    const QImage doubled = result.renderedSky(2.0);
+    QCOMPARE(doubled.size(), side * 2);
+    // Painted in the widget's own coordinates: the Moon lands where the geometry puts it, at twice the pixels.
+    const QPointF moon = SkyGeometry::moonPoint(QRectF(QPointF(0, 0), QSizeF(side)), currentMargin.siderealLongitude);
+    QCOMPARE(doubled.pixel((moon * 2).toPoint()) | 0xff000000, SkyColours::moon);
+}
+
+// The sheet is written from what the window read at load, not from a reading made since.
+void FrmResultTest::exportReadingWritesTheSheetOfWhatTheWindowShows()
+{
+    loadMadridReading();
+    FrmResult window;
+    const FrmResultDriver result(&window);
+    QVERIFY(result.show());
+    currentBirthData = swatiBirth().details;
+    currentBirthPlace = BirthPlace();
+    const QString path = seams().pathInDir(QStringLiteral("Asha Rao - Ashwini.pdf"));
+    seams().files.nextFileName = path;
+    result.trigger("mnuExportReading");
+
+    QCOMPARE(seams().files.saveRequests.size(), 1);
+    const FileDialogRequest& asked = seams().files.saveRequests.constFirst();
+    QCOMPARE(asked.caption, QStringLiteral("Export Reading"));
+    QCOMPARE(asked.filter, QStringLiteral("PDF (*.pdf)"));
+    QCOMPARE(asked.defaultSuffix, QStringLiteral("pdf"));
+    QVERIFY2(asked.selectedFile.endsWith(QLatin1String("Asha Rao - Ashwini.pdf")), qPrintable(asked.selectedFile));
+    QCOMPARE(seams().messages.shown.size(), 0);
+
+    const QString text = PdfTools::text(path);
+    for (const char* part : {"Asha Rao: Ashwini", "Born 15 July 1990, 14:54", "Madrid, Community of Madrid, Spain",
+                             "Europe/Madrid, UTC+02:00 on that date", "Pada 1",
+                             "Born 4 minutes after the Moon moved into Ashwini from Revati", "GeoNames"}) {
+        QVERIFY2(text.contains(QString::fromUtf8(part)), part);
+    }
+    QCOMPARE(PdfTools::info(path, QStringLiteral("Title")), QStringLiteral("Asha Rao: Ashwini"));
+    const int pages = PdfTools::pageCount(path);
+    QVERIFY2(pages >= 1 && pages <= 3, qPrintable(QString::number(pages)));
+}
+
+void FrmResultTest::cancelledExportWritesNothing()
+{
+    loadMadridReading();
+    FrmResult window;
+    const FrmResultDriver result(&window);
+    result.trigger("mnuExportReading"); // no file name queued: the dialog is cancelled
+    QCOMPARE(seams().files.saveRequests.size(), 1);
+    QCOMPARE(QDir(seams().dir.path()).entryList({QStringLiteral("*.pdf")}, QDir::Files), QStringList());
+    QCOMPARE(seams().messages.shown.size(), 0);
+}
+
+void FrmResultTest::failedExportSaysSoAndKeepsTheEarlierFile_data()
+{
+    QTest::addColumn<bool>("fullDisk");
+    QTest::addColumn<QString>("path"); // empty: a file in the test's folder
+    QTest::newRow("a disk that fills up") << true << QString();
+    // Not even root may create files in /proc.
+    QTest::newRow("a folder nobody may write") << false << QStringLiteral("/proc/self/Asha Rao - Ashwini.pdf");
+}
+
+void FrmResultTest::failedExportSaysSoAndKeepsTheEarlierFile()
+{
+    QFETCH(bool, fullDisk);
+    QFETCH(QString, path);
+    if (path.isEmpty()) {
+        path = seams().pathInDir(QStringLiteral("reading.pdf"));
+    }
+    const QByteArray earlier("%PDF-1.4 an earlier reading sheet");
+    if (fullDisk) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(earlier), earlier.size());
+    }
+    loadMadridReading();
+    FrmResult window;
+    const FrmResultDriver result(&window);
+    seams().files.nextFileName = path;
+    {
+        const FileSizeLimit limit(fullDisk ? 16 * 1024UL : RLIM_INFINITY);
+        QVERIFY(limit.isActive());
+        result.trigger("mnuExportReading");
+    }
+    QCOMPARE(seams().messages.shown.size(), 1);
+    const MessageRequest& told = seams().messages.shown.constFirst();
+    QCOMPARE(told.icon, QMessageBox::Critical);
+    QCOMPARE(told.title, QStringLiteral("Ondara"));
+    QVERIFY2(told.text.startsWith(QStringLiteral("The reading could not be exported to \"%1\".").arg(path)),
+             qPrintable(told.text));
+    QCOMPARE(contentsOf(path), fullDisk ? earlier : QByteArray());
+}
+
+void FrmResultTest::paperComesFromTheLocaleSettings_data()
+{
+    QTest::addColumn<QByteArray>("all");
+    QTest::addColumn<QByteArray>("paper");
+    QTest::addColumn<QPageSize::PageSizeId>("expected");
+    QTest::newRow("LC_PAPER en_US.UTF-8") << QByteArray() << QByteArray("en_US.UTF-8") << QPageSize::Letter;
+    QTest::newRow("LC_PAPER es_MX") << QByteArray() << QByteArray("es_MX") << QPageSize::Letter;
+    QTest::newRow("LC_PAPER de_DE.UTF-8@euro") << QByteArray() << QByteArray("de_DE.UTF-8@euro") << QPageSize::A4;
+    QTest::newRow("LC_ALL wins over LC_PAPER")
+        << QByteArray("en_GB.UTF-8") << QByteArray("en_US.UTF-8") << QPageSize::A4;
+    QTest::newRow("LC_ALL C.UTF-8") << QByteArray("C.UTF-8") << QByteArray("en_US.UTF-8") << QPageSize::A4;
+}
+
+void FrmResultTest::paperComesFromTheLocaleSettings()
+{
+    QFETCH(QByteArray, all);
+    QFETCH(QByteArray, paper);
+    QFETCH(QPageSize::PageSizeId, expected);
+    const QByteArray savedAll = qgetenv("LC_ALL");
+    const QByteArray savedPaper = qgetenv("LC_PAPER");
+    const auto restore = qScopeGuard([&] {
+        savedAll.isNull() ? qunsetenv("LC_ALL") : qputenv("LC_ALL", savedAll);
+        savedPaper.isNull() ? qunsetenv("LC_PAPER") : qputenv("LC_PAPER", savedPaper);
+    });
+    all.isEmpty() ? qunsetenv("LC_ALL") : qputenv("LC_ALL", all);
+    qputenv("LC_PAPER", paper);
+    QCOMPARE(paperSizeFor(paperLocale()).id(), expected);
 }
 
 QTEST_MAIN(FrmResultTest)

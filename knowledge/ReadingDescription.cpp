@@ -96,7 +96,7 @@ QString typedZoneText(const BirthData& birth)
 }
 
 ReadingDescription describeReading(const BirthData& birth, const BirthPlace& place, const ReadingMargin& margin,
-                                   const NakshatraProfile& profile)
+                                   const NakshatraProfile& profile, const BirthStarGifts& gifts)
 {
     ReadingDescription reading;
     reading.name = QString::fromStdString(birth.name);
@@ -116,10 +116,11 @@ ReadingDescription describeReading(const BirthData& birth, const BirthPlace& pla
     reading.skyText = skyPictureText(margin);
     reading.margin = margin;
     reading.profile = profile;
+    reading.gifts = gifts;
     return reading;
 }
 
 ReadingDescription describeCurrentReading()
 {
-    return describeReading(currentBirthData, currentBirthPlace, currentMargin, currentProfile);
+    return describeReading(currentBirthData, currentBirthPlace, currentMargin, currentProfile, currentGifts);
 }

@@ -2,6 +2,7 @@
 
 #include "engine/BirthData.h"
 #include "knowledge/BirthPlace.h"
+#include "knowledge/BirthStarGifts.h"
 #include "knowledge/NakshatraProfile.h"
 #include "knowledge/ReadingMargin.h"
 
@@ -31,15 +32,17 @@ struct ReadingDescription
 
     ReadingMargin margin; // what the sky picture is drawn from
     NakshatraProfile profile;
+    BirthStarGifts gifts; // the name syllable and the periods; empty without a reading
 
     // "Asha Rao: Rohini"; the star alone when there is no name, the name alone when there is no star.
     QString title() const;
 };
 
 ReadingDescription describeReading(const BirthData& birth, const BirthPlace& place, const ReadingMargin& margin,
-                                   const NakshatraProfile& profile);
+                                   const NakshatraProfile& profile, const BirthStarGifts& gifts = {});
 
-// The description of the program-wide reading: currentBirthData, currentBirthPlace, currentMargin, currentProfile.
+// The description of the program-wide reading: currentBirthData, currentBirthPlace, currentMargin, currentProfile,
+// currentGifts.
 ReadingDescription describeCurrentReading();
 
 // The zone exactly as the record holds it, "5 h 30 min East, no daylight saving (UTC+05:30)": hours and minutes

@@ -86,6 +86,30 @@ void addProfile(SheetBuilder& sheet, const NakshatraProfile& profile)
     }
 }
 
+// The birth pada's syllable among the star's four, the balance at birth and the major periods.
+void addNameAndPeriods(SheetBuilder& sheet, const BirthStarGifts& gifts)
+{
+    if (gifts.nakshatraName.isEmpty()) {
+        return;
+    }
+    sheet.addHeading(QStringLiteral("Name Syllable And Periods"));
+    QStringList starSyllables;
+    for (qsizetype pada = 0; pada < gifts.starSyllables.size(); ++pada) {
+        const QString text = syllableText(gifts.starSyllables[pada]);
+        starSyllables.append(pada + 1 == gifts.birthPada ? QStringLiteral("%1 (birth pada)").arg(text) : text);
+    }
+    sheet.addRows({
+        {QStringLiteral("Name syllable"), syllableText(gifts.syllable)},
+        {QStringLiteral("Syllables of %1").arg(gifts.nakshatraName), starSyllables.join(QStringLiteral(", "))},
+        {QStringLiteral("Period at birth"), gifts.balanceText},
+    });
+    QList<QStringList> rows;
+    for (const PeriodRow& period : gifts.majorPeriods) {
+        rows.append({period.planet, periodDateText(period.start), periodDateText(period.end)});
+    }
+    sheet.addTable(rows, {QStringLiteral("Period"), QStringLiteral("From"), QStringLiteral("To")});
+}
+
 void addCredits(SheetBuilder& sheet, const ReadingDescription& reading)
 {
     QString credits = QStringLiteral("Reading made with Ondara.");
@@ -102,6 +126,7 @@ void composeReadingSheet(QTextDocument* document, const ReadingDescription& read
     SheetBuilder sheet(document);
     addWhoseReading(sheet, reading);
     addBirthStar(sheet, reading);
+    addNameAndPeriods(sheet, reading.gifts);
     addProfile(sheet, reading.profile);
     addCredits(sheet, reading);
     document->setMetaInformation(QTextDocument::DocumentTitle, reading.title());

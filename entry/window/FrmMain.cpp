@@ -156,6 +156,7 @@ void FrmMain::cmdRashi_Click()
     }
 
     currentBirthData = m_form->birthData();
+    currentBirthPlace = m_placeField->birthPlace();
     const BirthStarReading reading = findBirthStar(currentBirthData);
     currentMargin = readingMargin(currentBirthData);
     currentGifts = birthStarGifts(currentBirthData);

@@ -49,6 +49,15 @@ PlaceField::PlaceField(EntryForm* form)
     connect(m_form, &EntryForm::birthMomentChanged, this, &PlaceField::followZone);
     connect(m_form, &EntryForm::zoneSetByHand, this, &PlaceField::forget);
     connect(m_form->cityClockButton(), &QPushButton::clicked, this, &PlaceField::useCityClock);
+    for (QLineEdit* box : {m_form->cityBox(), m_form->stateBox(), m_form->countryBox()}) {
+        connect(box, &QLineEdit::textEdited, this, [this] { m_placeFromAtlas = false; });
+    }
+}
+
+BirthPlace PlaceField::birthPlace() const
+{
+    return {m_form->cityBox()->text().trimmed(), m_form->stateBox()->text().trimmed(),
+            m_form->countryBox()->text().trimmed(), m_form->zoneNote()->text(), m_placeFromAtlas};
 }
 
 // The atlas is read when the city box takes the focus, once that has been drawn: by the second letter its list is
@@ -96,6 +105,7 @@ void PlaceField::applyPlace(const Place& place)
     m_form->setPlace(place.city, place.state, place.country);
     m_form->setCoordinates(place.latitude, place.longitude);
     m_place = place;
+    m_placeFromAtlas = true;
     followZone();
 }
 

@@ -2,6 +2,7 @@
 
 #include "entry/PlaceAtlas.h"
 #include "entry/PlaceClock.h"
+#include "knowledge/BirthPlace.h"
 
 #include <QList>
 #include <QObject>
@@ -29,6 +30,10 @@ public:
     // The chosen place while the zone follows it.
     const std::optional<Place>& chosenPlace() const { return m_place; }
 
+    // The place as the boxes and the zone note show it now, for the reading: from the atlas while the place boxes
+    // hold what a chosen place wrote into them.
+    BirthPlace birthPlace() const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -46,4 +51,5 @@ private:
     QList<Place> m_offered; // the places the completer shows, in its order
     std::optional<Place> m_place;
     const CityClock* m_cityClock = nullptr; // offered now, or null
+    bool m_placeFromAtlas = false; // the place boxes hold a chosen place, unedited since
 };

@@ -9,6 +9,7 @@
 #include "desktop/SharedWidgets.h"
 #include "desktop/WebAddresses.h"
 #include "knowledge/CurrentReading.h"
+#include "knowledge/window/PeriodsTab.h"
 #include "knowledge/window/ReadingExport.h"
 #include "knowledge/window/SkyPicture.h"
 
@@ -23,7 +24,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -99,6 +102,7 @@ constexpr std::array<const char*, 6> tabCaptions {"More about Nakshatra Name",  
                                                   "Positive Human Traits",          "Negative Human Traits",
                                                   "Career And Health And Domestic", "About Software"};
 constexpr int aboutTab = 5;
+constexpr std::size_t lastTabBox = 20; // txtHealth, the last box of the last tab of boxes
 // Tab 0 holds eleven short boxes: the first six in the left column, the rest in the right one.
 constexpr int rowsInFirstColumn = 6;
 
@@ -167,6 +171,7 @@ FrmResult::FrmResult(QWidget* parent)
     : QMainWindow(parent)
 {
     setUpProgramWindow(this, "frmResult");
+    m_reading = describeCurrentReading();
 
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
@@ -178,6 +183,7 @@ FrmResult::FrmResult(QWidget* parent)
     setCentralWidget(central);
     buildMenus();
     setTabOrderByPlace();
+    addPeriodsTab();
 
     Form_Load();
 }
@@ -281,6 +287,11 @@ QWidget* FrmResult::buildTabs()
     m_tabs->setObjectName(QStringLiteral("SST"));
     // The six captions together are wider than a small screen: the strip scrolls rather than widen the window.
     m_tabs->setUsesScrollButtons(true);
+    // The strip's scroll arrows are for the mouse: the keyboard moves between tabs with the arrow keys and
+    // Ctrl+Tab, and the Tab key goes on from the strip to the page.
+    for (QToolButton* arrow : m_tabs->tabBar()->findChildren<QToolButton*>()) {
+        arrow->setFocusPolicy(Qt::NoFocus);
+    }
     for (int tab = 0; tab < aboutTab; ++tab) {
         auto* page = new QWidget;
         auto* grid = new QGridLayout(page);
@@ -398,9 +409,22 @@ void FrmResult::setTabOrderByPlace()
     m_tabs->setFocus();
 }
 
+// After the six tabs, so they keep their indexes (the About menu selects the sixth). Its controls follow the last
+// tab's in the Tab order; it comes once the window's own order stands, as the tab widget would otherwise pass the
+// Tab key on from the strip to the last control of its pages.
+void FrmResult::addPeriodsTab()
+{
+    m_periodsTab = new PeriodsTab(m_reading.gifts);
+    m_tabs->addTab(m_periodsTab, PeriodsTab::caption());
+    QWidget* previous = findChild<QWidget*>(QString::fromLatin1(boxes[lastTabBox].objectName));
+    for (QWidget* control : m_periodsTab->focusChain()) {
+        setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
 void FrmResult::Form_Load()
 {
-    m_reading = describeCurrentReading();
     m_tabs->setCurrentIndex(0);
     const QString& name = m_reading.profile.nakshatraName;
     m_lblNakshatra->setText(name);

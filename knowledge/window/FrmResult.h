@@ -7,6 +7,7 @@
 class OfferFrame;
 class QGridLayout;
 class QLabel;
+class PeriodsTab;
 class QTabWidget;
 class SkyPicture;
 
@@ -45,6 +46,7 @@ private:
     QWidget* buildAboutTab();
     QWidget* buildBottomRow();
     void setTabOrderByPlace();
+    void addPeriodsTab();
     void Form_Load();
 
     OfferFrame* m_offerFrame = nullptr;
@@ -54,5 +56,6 @@ private:
     QLabel* m_lblStarCaution = nullptr;
     QTabWidget* m_tabs = nullptr;
     SkyPicture* m_picSky = nullptr;
-    ReadingDescription m_reading;
+    PeriodsTab* m_periodsTab = nullptr;
+    ReadingDescription m_reading; // read once, as the window is built
 };

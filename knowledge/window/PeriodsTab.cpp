@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -348,6 +349,12 @@ QString PeriodsTab::runningText(QDate today) const
     }
     const QString& sub = m_gifts.subPeriods[m_marked.major][m_marked.sub].planet;
     return QStringLiteral("%1: the %2 period and its %3 sub-period.").arg(moment, major, sub);
+}
+
+void PeriodsTab::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    QTimer::singleShot(0, this, &PeriodsTab::showMarks); // once the layout has given the tables their size
 }
 
 void PeriodsTab::showMarks()

@@ -26,6 +26,10 @@ public:
     // The controls in the order Tab walks them, for the window that chains its own focus order.
     QList<QWidget*> focusChain() const;
 
+protected:
+    // The tables reach their size only once shown: the marked rows are scrolled into view again then.
+    void showEvent(QShowEvent* event) override;
+
 private:
     QWidget* buildSyllables();
     QWidget* buildBalance();

@@ -29,7 +29,7 @@ BirthPlace madridFromTheAtlas()
 ReadingDescription readingOf(const BirthData& birth, const BirthPlace& place)
 {
     const ReadingMargin margin = readingMargin(birth);
-    return describeReading(birth, place, margin, profileNamed(margin.nakshatraName));
+    return describeReading(birth, place, margin, profileNamed(margin.nakshatraName), birthStarGifts(birth));
 }
 
 // The text of a table's cell and the format of its first character.
@@ -130,7 +130,15 @@ void ReadingSheetTest::pdfSaysWhoseReadingItIsWhenAndWhere()
         ashwini.generalAndPhysicalFeatures.simplified().left(60),
         ashwini.health.simplified().right(60),
         QString::fromLatin1(BirthPlace::atlasCredit),
+        // What the birth star gives: the pada's syllable, the balance and the periods with their dates.
+        QStringLiteral("Name syllable Chu"),
+        QStringLiteral("Period at birth ") + reading.gifts.balanceText,
+        QStringLiteral("Ketu %1 %2")
+            .arg(periodDateText(reading.gifts.majorPeriods.first().start),
+                 periodDateText(reading.gifts.majorPeriods.first().end)),
+        QStringLiteral("Venus %1").arg(periodDateText(reading.gifts.majorPeriods.at(1).start)),
     };
+    QVERIFY(reading.gifts.balanceText.startsWith(QStringLiteral("Ketu: 6 years, 11 months")));
     for (const QString& part : expected) {
         QVERIFY2(text.contains(part), qPrintable(QStringLiteral("no \"%1\" in: %2").arg(part, text)));
     }
@@ -178,8 +186,8 @@ void ReadingSheetTest::everyStarsSheetTakesOneToThreePages()
     QFETCH(QPageSize, paper);
     ReadingMargin margin = readingMargin(madridBirth().details);
     margin.nakshatraName = star;
-    ReadingDescription reading
-        = describeReading(madridBirth().details, madridFromTheAtlas(), margin, profileNamed(star));
+    ReadingDescription reading = describeReading(madridBirth().details, madridFromTheAtlas(), margin,
+                                                 profileNamed(star), birthStarGifts(madridBirth().details));
     QVERIFY(!reading.caution.isEmpty());
     QTextDocument sheet;
     composeReadingSheet(&sheet, reading);

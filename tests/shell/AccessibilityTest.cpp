@@ -119,9 +119,25 @@ void collectNames(QAccessibleInterface* node, const QWidget* window, QStringList
     }
 }
 
+// A piece of another control (a table's header, the scroll arrows of a tab strip) is reached with that control.
+bool isPartOfAControl(const QWidget* widget)
+{
+    for (const QWidget* parent = widget->parentWidget(); parent != nullptr && !parent->isWindow();
+         parent = parent->parentWidget()) {
+        if (qobject_cast<const QAbstractItemView*>(parent) != nullptr
+            || qobject_cast<const QTabBar*>(parent) != nullptr) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // The controls a user works with; the pieces inside them (a combo box's list, a scroll area's bars) belong to them.
 bool isInteractive(const QWidget* widget)
 {
+    if (isPartOfAControl(widget)) {
+        return false;
+    }
     return qobject_cast<const QAbstractButton*>(widget) != nullptr || qobject_cast<const QLineEdit*>(widget) != nullptr
         || qobject_cast<const QTextEdit*>(widget) != nullptr || qobject_cast<const QPlainTextEdit*>(widget) != nullptr
         || qobject_cast<const QComboBox*>(widget) != nullptr

@@ -48,6 +48,7 @@ private slots:
     void theCityComesStraightAfterTheTime();
     void zeroDegreesZeroMinutesIsNotEast_data();
     void zeroDegreesZeroMinutesIsNotEast();
+    void theReadingKeepsThePlaceAndItsClock();
 
 private:
     void setUp() override;
@@ -472,6 +473,29 @@ void PlaceEntryTest::zeroDegreesZeroMinutesIsNotEast()
     m_window->form()->setEast(!east);
     m_window->form()->setCoordinates(51.48, longitude);
     QCOMPARE(control<QRadioButton>("optLongEast")->isChecked(), east);
+}
+
+// The reading sheet says where and by which clock: the place from the atlas with its note, until the user types.
+void PlaceEntryTest::theReadingKeepsThePlaceAndItsClock()
+{
+    setBirth(7, 15, 1990, 12, 0);
+    m_window->form()->setNameText(QStringLiteral("Asha Rao"));
+    choose(QStringLiteral("Madrid"), QStringLiteral("Madrid"), QStringLiteral("Spain"));
+    QTest::mouseClick(control<QPushButton>("cmdRashi"), Qt::LeftButton);
+    QCOMPARE(currentBirthPlace,
+             (BirthPlace {"Madrid", "Madrid", "Spain", "Europe/Madrid, UTC+02:00 on that date", true}));
+
+    auto* hours = control<QLineEdit>("txtZoneHour");
+    hours->selectAll();
+    QTest::keyClicks(hours, QStringLiteral("2"));
+    QTest::mouseClick(control<QPushButton>("cmdRashi"), Qt::LeftButton);
+    QCOMPARE(currentBirthPlace, (BirthPlace {"Madrid", "Madrid", "Spain", QString(), true})); // the zone typed
+
+    auto* state = control<QLineEdit>("txtMState");
+    state->setFocus();
+    QTest::keyClicks(state, QStringLiteral(" Province"));
+    QTest::mouseClick(control<QPushButton>("cmdRashi"), Qt::LeftButton);
+    QCOMPARE(currentBirthPlace, (BirthPlace {"Madrid", "Madrid Province", "Spain", QString(), false}));
 }
 
 QTEST_MAIN(PlaceEntryTest)

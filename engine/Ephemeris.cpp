@@ -114,6 +114,17 @@ double normalizeTropicalLongitude(double longitude)
     return subtractTurnsWhileAboveFullCircle(addTurnsUntilNotNegative(longitude));
 }
 
+// Minus the true Lahiri (Chitrapaksha) ayanamsa, which sets sidereal 0 degrees about opposite the star Spica (Chitra);
+// it agrees with that convention's tables to a few seconds of arc. The sum is in seconds of arc, t in Julian centuries
+// from J2000.0:
+// - 85886.27: the mean ayanamsa at J2000.0, 23 degrees 51 minutes 26.27 seconds (23.8573 degrees).
+// - (5025.64 + 1.11 t) t: the general precession in longitude since then, Newcomb's rate of 5025.64 seconds a century
+//   (50.2564 a year, 1.396 degrees a century) growing by 2.22 seconds a century in each century.
+// - 17.23 sin(node) + 1.27 sin(L): the nutation in longitude, which makes it the true ayanamsa of the equinox of date
+//   rather than the mean one: the main term of the Moon's ascending node (18.6-year period) and a solar term taken of
+//   the Sun's mean longitude L itself, not of 2L as in the nutation series; the readings are defined with L, and the
+//   two terms move the correction by 18.5 seconds at most.
+// The node and L are the mean elements in degrees, left unreduced since the sine takes any angle.
 double ayanamsaOffset(double t)
 {
     const double ascendingNode = 125.044555 - 1934.1361849 * t + 0.0020762 * t * t;

@@ -1,6 +1,7 @@
 #include "engine/StarPeriod.h"
 
 #include "engine/Ephemeris.h"
+#include "tests/support/MinuteSteps.h"
 #include "tests/support/SampleBirths.h"
 
 #include <QTest>
@@ -14,21 +15,6 @@ constexpr double hoursPerCentury = 24.0 * 36525.0; // Julian centuries of 36525 
 constexpr double oneMinute = 1.0 / 60.0; // hours
 constexpr double oneSecond = 1.0 / 3600.0; // hours
 constexpr double roundingHours = 1e-9; // a whole-minute birth and an offset in T differ by rounding only
-constexpr int longestScanMinutes = 40 * 60; // far beyond the longest stay of the Moon in one star
-
-// The same birth a whole number of minutes later on the clock. The engine reads the minute field linearly, so a
-// minute beyond 59 or below 0 simply runs on into the next hour or day.
-BirthData minutesLater(const BirthData& data, int minutes)
-{
-    BirthData later = data;
-    later.minute = static_cast<std::int16_t>(data.minute + minutes);
-    return later;
-}
-
-int birthStarOf(const BirthData& data)
-{
-    return findBirthStar(data).nakshatraNumber;
-}
 
 // The birth star at an offset in hours from the birth, for offsets that are not whole minutes.
 int starAtOffset(const BirthData& data, double hours)

@@ -1,6 +1,7 @@
 #include "knowledge/ReadingMargin.h"
 
 #include "engine/Ephemeris.h"
+#include "tests/support/MinuteSteps.h"
 #include "tests/support/SampleBirths.h"
 
 #include <QLocale>
@@ -13,20 +14,6 @@
 namespace {
 
 constexpr double minutesPerCentury = 60.0 * 24.0 * 36525.0; // Julian centuries of 36525 days
-constexpr int longestScanMinutes = 40 * 60; // far beyond the longest stay of the Moon in one star
-
-// The engine reads the minute field linearly, so minutes beyond 59 or below 0 run on into the next hour or day.
-BirthData minutesLater(const BirthData& data, int minutes)
-{
-    BirthData later = data;
-    later.minute = static_cast<std::int16_t>(data.minute + minutes);
-    return later;
-}
-
-int birthStarOf(const BirthData& data)
-{
-    return findBirthStar(data).nakshatraNumber;
-}
 
 QString nameOf(int star)
 {

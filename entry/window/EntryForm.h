@@ -97,6 +97,12 @@ signals:
     void zoneSetByHand();
 
 private:
+    // Element numbers of the option pairs.
+    static constexpr int eastElement = 0;
+    static constexpr int westElement = 1;
+    static constexpr int southElement = 0;
+    static constexpr int northElement = 1;
+
     void createControls();
     void createZoneControls();
     void createCoordinateControls();

@@ -9,7 +9,9 @@
 #include "desktop/SharedWidgets.h"
 #include "desktop/WebAddresses.h"
 #include "knowledge/CurrentReading.h"
+#include "knowledge/window/LazyPage.h"
 #include "knowledge/window/PeriodsTab.h"
+#include "knowledge/window/ProseBox.h"
 #include "knowledge/window/ReadingExport.h"
 #include "knowledge/window/SkyPicture.h"
 
@@ -21,11 +23,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -118,13 +120,7 @@ QWidget* makeBox(const char* objectName, bool prose)
 {
     QWidget* box = nullptr;
     if (prose) {
-        auto* edit = new QPlainTextEdit;
-        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-        edit->setReadOnly(true);
-        edit->setTabChangesFocus(true);
-        box = edit;
+        box = new ProseBox;
     } else {
         auto* edit = new QLineEdit;
         edit->setReadOnly(true);
@@ -160,8 +156,8 @@ void showText(QWidget* box, const QString& text)
     if (auto* line = qobject_cast<QLineEdit*>(box)) {
         line->setText(text);
         line->setCursorPosition(0); // long values show their beginning
-    } else if (auto* prose = qobject_cast<QPlainTextEdit*>(box)) {
-        prose->setPlainText(text);
+    } else if (auto* prose = qobject_cast<ProseBox*>(box)) {
+        prose->setProse(text); // laid out when its tab shows, or after the window's first paint
     }
 }
 
@@ -184,6 +180,7 @@ FrmResult::FrmResult(QWidget* parent)
     buildMenus();
     setTabOrderByPlace();
     addPeriodsTab();
+    m_tabs->installEventFilter(this);
 
     Form_Load();
 }
@@ -414,13 +411,35 @@ void FrmResult::setTabOrderByPlace()
 // Tab key on from the strip to the last control of its pages.
 void FrmResult::addPeriodsTab()
 {
-    m_periodsTab = new PeriodsTab(m_reading.gifts);
-    m_tabs->addTab(m_periodsTab, PeriodsTab::caption());
-    QWidget* previous = findChild<QWidget*>(QString::fromLatin1(boxes[lastTabBox].objectName));
-    for (QWidget* control : m_periodsTab->focusChain()) {
-        setTabOrder(previous, control);
-        previous = control;
+    m_periodsPage = new LazyPage([this] {
+        m_periodsTab = new PeriodsTab(m_reading.gifts);
+        QWidget* previous = findChild<QWidget*>(QString::fromLatin1(boxes[lastTabBox].objectName));
+        for (QWidget* control : m_periodsTab->focusChain()) {
+            setTabOrder(previous, control);
+            previous = control;
+        }
+        return m_periodsTab;
+    });
+    m_tabs->addTab(m_periodsPage, PeriodsTab::caption());
+}
+
+// The first tab is drawn at once; what the other tabs hold is made once the window has been painted, in the time the
+// user takes to look at it, or as soon as one of them is chosen.
+bool FrmResult::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_tabs && event->type() == QEvent::Paint && !m_restScheduled) {
+        m_restScheduled = true;
+        QTimer::singleShot(0, this, &FrmResult::completeTabs);
     }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void FrmResult::completeTabs()
+{
+    for (ProseBox* box : findChildren<ProseBox*>()) {
+        box->applyProse();
+    }
+    m_periodsPage->build();
 }
 
 void FrmResult::Form_Load()

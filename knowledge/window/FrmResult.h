@@ -7,6 +7,7 @@
 class OfferFrame;
 class QGridLayout;
 class QLabel;
+class LazyPage;
 class PeriodsTab;
 class QTabWidget;
 class SkyPicture;
@@ -37,6 +38,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
@@ -47,6 +49,7 @@ private:
     QWidget* buildBottomRow();
     void setTabOrderByPlace();
     void addPeriodsTab();
+    void completeTabs();
     void Form_Load();
 
     OfferFrame* m_offerFrame = nullptr;
@@ -56,6 +59,8 @@ private:
     QLabel* m_lblStarCaution = nullptr;
     QTabWidget* m_tabs = nullptr;
     SkyPicture* m_picSky = nullptr;
-    PeriodsTab* m_periodsTab = nullptr;
+    LazyPage* m_periodsPage = nullptr;
+    PeriodsTab* m_periodsTab = nullptr; // made with its page
+    bool m_restScheduled = false;
     ReadingDescription m_reading; // read once, as the window is built
 };

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextEdit>
+#include <QVariant>
 
 WindowDriver::WindowDriver(QWidget* window, const char* objectName, CallSite where)
     : m_window(window)
@@ -56,6 +57,10 @@ void WindowDriver::trigger(const char* actionName) const
 QString WindowDriver::textOf(const char* name) const
 {
     const QWidget* control = child<QWidget>(name);
+    // A paragraph box that lays its text out only when shown says what it holds all the same.
+    if (const QVariant prose = control->property("prose"); prose.isValid()) {
+        return prose.toString();
+    }
     if (const auto* line = qobject_cast<const QLineEdit*>(control)) {
         return line->text();
     }

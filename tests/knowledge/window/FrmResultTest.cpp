@@ -5,6 +5,8 @@
 #include "desktop/OfferFrame.h"
 #include "desktop/WebAddresses.h"
 #include "knowledge/CurrentReading.h"
+#include "knowledge/window/LazyPage.h"
+#include "knowledge/window/ProseBox.h"
 #include "knowledge/window/ReadingExport.h"
 #include "report/SheetPdfWriter.h"
 #include "report/SkyPainter.h"
@@ -27,6 +29,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QTextBlock>
 
@@ -124,6 +127,7 @@ private slots:
     void emptyProfileShowsEmptyBoxes();
     void readsTheProfileOnlyAtLoad();
     void tabZeroIsInFrontAfterEveryOpening();
+    void theOtherTabsAreCompletedOnceTheWindowIsPainted();
     void vishakhaTraitsShowTwoParagraphsWithinScrollReach();
     void boxesAreReadOnlyInVerdana();
     void labelsNameTheirBoxes_data();
@@ -251,6 +255,34 @@ void FrmResultTest::tabZeroIsInFrontAfterEveryOpening()
         tabs->setCurrentIndex(leftOn);
         window->close();
     }
+}
+
+// The window opens with its first tab drawn; the paragraphs of the others are laid out, and the last tab made, once
+// it has been painted, and a tab chosen before then is made at once.
+void FrmResultTest::theOtherTabsAreCompletedOnceTheWindowIsPainted()
+{
+    setCurrentReading(QStringLiteral("Vishakha"));
+    FrmResult window;
+    auto* traits = requireChild<ProseBox>(&window, "txtPositiveHumanTraits");
+    QCOMPARE(traits->prose(), currentProfile.positiveHumanTraits);
+    QVERIFY(traits->toPlainText().isEmpty()); // waiting: nothing shown it yet
+    auto* periods = qobject_cast<LazyPage*>(requireChild<QTabWidget>(&window, "SST")->widget(6));
+    QVERIFY(periods != nullptr);
+    QVERIFY(periods->content() == nullptr);
+
+    FrmResultDriver result(&window);
+    QVERIFY(result.show());
+    QTRY_VERIFY_WITH_TIMEOUT(periods->content() != nullptr, Deadline::eventMs);
+    for (ProseBox* box : window.findChildren<ProseBox*>()) {
+        QCOMPARE(box->toPlainText(), box->prose());
+    }
+    QVERIFY(traits->toPlainText().startsWith(currentProfile.positiveHumanTraits.left(40)));
+    QVERIFY(periods->content()->findChild<QTableWidget*>(QStringLiteral("tblPeriods")) != nullptr);
+
+    FrmResult unshown;
+    auto* page = qobject_cast<LazyPage*>(requireChild<QTabWidget>(&unshown, "SST")->widget(6));
+    QVERIFY(page->build() != nullptr); // as when its tab is chosen
+    QCOMPARE(page->build(), page->content()); // made once
 }
 
 void FrmResultTest::vishakhaTraitsShowTwoParagraphsWithinScrollReach()

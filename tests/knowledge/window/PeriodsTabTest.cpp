@@ -15,10 +15,10 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QScopeGuard>
 #include <QTest>
 
 namespace {
@@ -305,14 +305,14 @@ void PeriodsTabTest::fitsTheResultWindow()
     auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("SST"));
     QVERIFY(tabs != nullptr);
     QCOMPARE(tabs->count(), 7);
-    auto* page = qobject_cast<PeriodsTab*>(tabs->widget(6));
-    QVERIFY(page != nullptr);
     QCOMPARE(tabs->tabText(6), PeriodsTab::caption());
-    tabs->setCurrentWidget(page);
+    tabs->setCurrentIndex(6);
     window.resize(minimum);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.size(), minimum);
+    auto* page = tabs->widget(6)->findChild<PeriodsTab*>();
+    QVERIFY(page != nullptr); // made when its tab was first shown
     const QSize needed = page->minimumSizeHint();
     QVERIFY2(needed.width() <= page->width() && needed.height() <= page->height(),
              qPrintable(QStringLiteral("needs %1 x %2, has %3 x %4")

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/BirthData.h"
-#include "knowledge/BirthStarGifts.h"
 #include "knowledge/BirthPlace.h"
+#include "knowledge/BirthStarGifts.h"
 #include "knowledge/NakshatraProfile.h"
 #include "knowledge/ReadingMargin.h"
 

@@ -1,7 +1,7 @@
-#include "entry/window/EntryForm.h"
 #include "entry/window/FrmMain.h"
 
 #include "desktop/WebAddresses.h"
+#include "entry/window/EntryForm.h"
 #include "knowledge/CurrentReading.h"
 #include "knowledge/NakshatraProfile.h"
 #include "report/BirFile.h"

@@ -267,7 +267,9 @@ void FrmResultTest::theOtherTabsAreCompletedOnceTheWindowIsPainted()
     QCOMPARE(traits->prose(), currentProfile.positiveHumanTraits);
     QVERIFY(traits->toPlainText().isEmpty()); // waiting: nothing shown it yet
     auto* periods = qobject_cast<LazyPage*>(requireChild<QTabWidget>(&window, "SST")->widget(6));
-    QVERIFY(periods != nullptr);
+    if (periods == nullptr) {
+        QFAIL("the seventh tab is not a page made on demand");
+    }
     QVERIFY(periods->content() == nullptr);
 
     FrmResultDriver result(&window);
@@ -281,6 +283,9 @@ void FrmResultTest::theOtherTabsAreCompletedOnceTheWindowIsPainted()
 
     FrmResult unshown;
     auto* page = qobject_cast<LazyPage*>(requireChild<QTabWidget>(&unshown, "SST")->widget(6));
+    if (page == nullptr) {
+        QFAIL("the seventh tab is not a page made on demand");
+    }
     QVERIFY(page->build() != nullptr); // as when its tab is chosen
     QCOMPARE(page->build(), page->content()); // made once
 }

@@ -12,12 +12,6 @@ QString fromView(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The angle's magnitude in whole minutes, as the coordinate boxes take it.
-int roundedMinutes(double angle)
-{
-    return static_cast<int>(std::lround(std::abs(angle) * 60.0));
-}
-
 QString clockText(QTime time)
 {
     return time.toString(QStringLiteral("HH:mm"));
@@ -112,9 +106,14 @@ std::optional<PlaceClock> placeClock(const Place& place, QDate date, QTime time)
     return clock;
 }
 
+int roundedArcMinutes(double angle)
+{
+    return static_cast<int>(std::lround(std::abs(angle) * 60.0));
+}
+
 bool longitudeCountsEast(double longitude)
 {
-    return longitude > 0 && roundedMinutes(longitude) > 0;
+    return longitude > 0 && roundedArcMinutes(longitude) > 0;
 }
 
 ZoneFields fixedOffsetFields(int offsetSeconds, bool countsEast)
@@ -135,8 +134,8 @@ QString starAtOffset(const Place& place, QDate date, QTime time, int offsetSecon
     birth.minute = static_cast<std::int16_t>(time.minute());
     birth.zoneHours = static_cast<std::int16_t>(fields.hours);
     birth.zoneMinutes = static_cast<std::int16_t>(fields.minutes);
-    const int longitude = roundedMinutes(place.longitude);
-    const int latitude = roundedMinutes(place.latitude);
+    const int longitude = roundedArcMinutes(place.longitude);
+    const int latitude = roundedArcMinutes(place.latitude);
     birth.longitudeDegrees = static_cast<std::int16_t>(longitude / 60);
     birth.longitudeMinutes = static_cast<std::int16_t>(longitude % 60);
     birth.latitudeDegrees = static_cast<std::int16_t>(latitude / 60);

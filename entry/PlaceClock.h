@@ -56,6 +56,9 @@ QString starAtOffset(const Place& place, QDate date, QTime time, int offsetSecon
 // The zone boxes' fields for a fixed offset with no daylight saving, as zoneFieldsFor writes them.
 ZoneFields fixedOffsetFields(int offsetSeconds, bool countsEast);
 
+// An angle's magnitude in whole minutes of arc, as the coordinate boxes take it.
+int roundedArcMinutes(double angle);
+
 // Whether the engine takes a place's longitude as east once it is in the boxes: east of Greenwich and not 0 degrees
 // 0 minutes when rounded to the minute (the engine counts 0 degrees 0 minutes as west).
 bool longitudeCountsEast(double longitude);

@@ -1,5 +1,6 @@
 #include "entry/window/EntryForm.h"
 
+#include "entry/PlaceClock.h"
 #include "entry/window/NumericBox.h"
 #include "report/BirFile.h"
 
@@ -8,8 +9,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
-
-#include <cmath>
 
 // The entry form's fields one by one, and their one mapping to and from a BirthData and a saved reading.
 
@@ -26,12 +25,6 @@ void selectByText(QComboBox* list, const QString& text)
 int listNumber(const QComboBox* list)
 {
     return list->currentText().toInt();
-}
-
-// An angle's magnitude in whole minutes, as the boxes take it.
-int roundedMinutes(double angle)
-{
-    return static_cast<int>(std::lround(std::abs(angle) * 60.0));
 }
 
 } // namespace
@@ -156,14 +149,14 @@ void EntryForm::setPlace(const QString& city, const QString& state, const QStrin
 
 void EntryForm::setCoordinates(double latitude, double longitude)
 {
-    const int latitudeMinutes = roundedMinutes(latitude);
-    const int longitudeMinutes = roundedMinutes(longitude);
+    const int latitudeMinutes = roundedArcMinutes(latitude);
+    const int longitudeMinutes = roundedArcMinutes(longitude);
     setLatitudeDegreesText(QString::number(latitudeMinutes / 60));
     setLatitudeMinutesText(QString::number(latitudeMinutes % 60));
     setLongitudeDegreesText(QString::number(longitudeMinutes / 60));
     setLongitudeMinutesText(QString::number(longitudeMinutes % 60));
     setSouth(latitude < 0);
-    setEast(longitude > 0 && longitudeMinutes > 0); // the engine counts 0 degrees 0 minutes as west
+    setEast(::longitudeCountsEast(longitude)); // the engine counts 0 degrees 0 minutes as west
 }
 
 void EntryForm::writeZone(const ZoneFields& zone, bool signCounts)

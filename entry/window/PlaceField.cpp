@@ -28,6 +28,7 @@ QString fromView(std::string_view text)
 PlaceField::PlaceField(EntryForm* form)
     : QObject(form)
     , m_form(form)
+    , m_cityBox(form->cityBox())
 {
     m_offeredTexts = new QStringListModel(this);
     m_completer = new QCompleter(m_offeredTexts, this);
@@ -64,7 +65,8 @@ BirthPlace PlaceField::birthPlace() const
 // a lookup, not a read of the whole atlas. Start-up never reads it.
 bool PlaceField::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_form->cityBox() && event->type() == QEvent::FocusIn) {
+    // The box is compared as kept: the form may be half destroyed when its children send their last events.
+    if (event->type() == QEvent::FocusIn && watched == m_cityBox) {
         QTimer::singleShot(0, this, [] { PlaceAtlas::builtIn().load(); });
     }
     return QObject::eventFilter(watched, event);

@@ -11,6 +11,7 @@
 
 class EntryForm;
 class QCompleter;
+class QLineEdit;
 class QStringListModel;
 
 // The birth place from the atlas, on the entry form's city box: places are offered as the city is typed; a chosen
@@ -46,6 +47,7 @@ private:
     void showNote(const QString& text, const CityClock* offer);
 
     EntryForm* m_form;
+    QLineEdit* m_cityBox;
     QCompleter* m_completer = nullptr;
     QStringListModel* m_offeredTexts = nullptr;
     QList<Place> m_offered; // the places the completer shows, in its order

@@ -5,12 +5,12 @@
 #include <QMainWindow>
 
 class OfferFrame;
-class QGridLayout;
 class QLabel;
 class LazyPage;
 class PeriodsTab;
 class QTabWidget;
 class SkyPicture;
+class StarCaution;
 
 // `frmResult`: shows the program-wide reading (describeCurrentReading: currentProfile, its margin, the sky picture),
 // read once while the window is built, and exports that same reading as a PDF sheet. The shell creates a new window
@@ -43,7 +43,6 @@ protected:
 private:
     void buildMenus();
     QWidget* buildTopRow();
-    void addMarginRows(QGridLayout* grid);
     QWidget* buildTabs();
     QWidget* buildAboutTab();
     QWidget* buildBottomRow();
@@ -55,8 +54,7 @@ private:
     OfferFrame* m_offerFrame = nullptr;
     QLabel* m_lblNakshatra = nullptr;
     QLabel* m_picNakshatra = nullptr;
-    QLabel* m_picStarCaution = nullptr;
-    QLabel* m_lblStarCaution = nullptr;
+    StarCaution* m_caution = nullptr;
     QTabWidget* m_tabs = nullptr;
     SkyPicture* m_picSky = nullptr;
     LazyPage* m_periodsPage = nullptr;

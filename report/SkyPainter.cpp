@@ -4,6 +4,8 @@
 #include "engine/StarPeriod.h"
 
 #include <QFontMetricsF>
+#include <QLineF>
+#include <QList>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -116,17 +118,39 @@ QString signName(int sign)
     return text(moonSignNames[static_cast<std::size_t>(sign)]).section(QLatin1Char(' '), 0, 0);
 }
 
+// The sectors are filled without a pen and their edges drawn afterwards in one go: stroking every sector's outline
+// draws each shared edge twice and costs more than all the fills together.
+void paintRingEdges(QPainter& painter, const SkyGeometry::Rings& rings, double inner, double outer, int sectors,
+                    double lineWidth)
+{
+    QList<QLineF> edges;
+    edges.reserve(sectors);
+    for (int sector = 0; sector < sectors; ++sector) {
+        const double angle = SkyGeometry::angleOf(sector * 360.0 / sectors);
+        edges.append(QLineF(towards(rings.centre, inner, angle), towards(rings.centre, outer, angle)));
+    }
+    painter.setPen(linePen(ringLine, lineWidth));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawLines(edges);
+    painter.drawEllipse(circle(rings.centre, inner));
+    painter.drawEllipse(circle(rings.centre, outer));
+}
+
 void paintSigns(QPainter& painter, const SkyGeometry::Rings& rings, double lineWidth)
 {
     const double middle = (rings.outer + rings.signsInner) / 2;
     const double letters = (rings.outer - rings.signsInner) * 0.5;
     const double room = radians(signSpanDegrees) * middle * 0.92;
+    painter.setPen(Qt::NoPen);
     for (int sign = 0; sign < moonSignCount; ++sign) {
         const SkyGeometry::Arc arc {SkyGeometry::angleOf(sign * signSpanDegrees), signSpanDegrees};
-        painter.setPen(linePen(ringLine, lineWidth));
         painter.setBrush(QColor::fromRgba(signFills[sign % 2]));
         painter.drawPath(annularSector(rings.centre, rings.signsInner, rings.outer, arc));
-        painter.setPen(QColor::fromRgba(writing));
+    }
+    paintRingEdges(painter, rings, rings.signsInner, rings.outer, moonSignCount, lineWidth);
+    painter.setPen(QColor::fromRgba(writing));
+    for (int sign = 0; sign < moonSignCount; ++sign) {
+        const SkyGeometry::Arc arc {SkyGeometry::angleOf(sign * signSpanDegrees), signSpanDegrees};
         const QString name = signName(sign);
         painter.setFont(fittedFont(painter.font(), letters, letters * 0.6, name, room, false));
         drawAlongRing(painter, rings.centre, middle, arc.startAngle + arc.spanAngle / 2, name);
@@ -137,13 +161,14 @@ void paintStars(QPainter& painter, const SkyGeometry::Rings& rings, const Readin
 {
     const bool hasReading = margin.pada > 0;
     const double band = rings.signsInner - rings.starsInner;
+    painter.setPen(Qt::NoPen);
     for (int star = 0; star < nakshatraCount; ++star) {
         const bool birthStar = hasReading && star == margin.nakshatraNumber;
-        painter.setPen(linePen(ringLine, lineWidth));
         painter.setBrush(QColor::fromRgba(birthStar ? SkyColours::birthStar : starFills[star % 2]));
         painter.drawPath(
             annularSector(rings.centre, rings.starsInner, rings.signsInner, SkyGeometry::starSector(star)));
     }
+    paintRingEdges(painter, rings, rings.starsInner, rings.signsInner, nakshatraCount, lineWidth);
     if (hasReading) {
         // The four padas of the birth star, the Moon's own filled.
         const int star = margin.nakshatraNumber;

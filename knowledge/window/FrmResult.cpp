@@ -9,6 +9,7 @@
 #include "desktop/SharedWidgets.h"
 #include "desktop/WebAddresses.h"
 #include "knowledge/CurrentReading.h"
+#include "knowledge/window/DeferredPage.h"
 #include "knowledge/window/LazyPage.h"
 #include "knowledge/window/PeriodsTab.h"
 #include "knowledge/window/ProseBox.h"
@@ -115,7 +116,8 @@ QWidget* FrmResult::buildTabs()
     for (int tab = 0; tab < ResultBoxes::profileTabCount; ++tab) {
         m_tabs->addTab(ResultBoxes::makeTabPage(tab), ResultBoxes::tabCaption(tab));
     }
-    m_tabs->addTab(buildAboutTab(), ResultBoxes::tabCaption(ResultBoxes::aboutTab));
+    m_aboutPage = new DeferredPage(buildAboutTab());
+    m_tabs->addTab(m_aboutPage, ResultBoxes::tabCaption(ResultBoxes::aboutTab));
     return m_tabs;
 }
 
@@ -223,6 +225,7 @@ void FrmResult::completeTabs()
     for (ProseBox* box : findChildren<ProseBox*>()) {
         box->applyProse();
     }
+    m_aboutPage->reveal();
     m_periodsPage->build();
 }
 

@@ -6,6 +6,7 @@
 
 class OfferFrame;
 class QLabel;
+class DeferredPage;
 class LazyPage;
 class PeriodsTab;
 class QTabWidget;
@@ -57,6 +58,7 @@ private:
     StarCaution* m_caution = nullptr;
     QTabWidget* m_tabs = nullptr;
     SkyPicture* m_picSky = nullptr;
+    DeferredPage* m_aboutPage = nullptr;
     LazyPage* m_periodsPage = nullptr;
     PeriodsTab* m_periodsTab = nullptr; // made with its page
     bool m_restScheduled = false;

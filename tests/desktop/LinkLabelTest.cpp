@@ -20,6 +20,8 @@ class LinkLabelTest : public QObject
 private slots:
     void heightFollowsTheText();
     void heightFollowsTheFont();
+    void measuresAsAPlainLabel_data();
+    void measuresAsAPlainLabel();
     void keysAndLeftClickPressTheLink_data();
     void keysAndLeftClickPressTheLink();
     void storedCaptionShowsOneAmpersand();
@@ -69,6 +71,39 @@ void LinkLabelTest::heightFollowsTheFont()
 
     QCOMPARE(link.heightForWidth(width), plainHeight(longText, larger, width));
     QVERIFY(link.heightForWidth(width) > before);
+}
+
+// The label shapes its text once and lays it out again for each width; its sizes must stay those of a plain label,
+// which measures from scratch each time: at widths that break lines in different places, one word to a line and all
+// on one line.
+void LinkLabelTest::measuresAsAPlainLabel_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qreal>("pointSize");
+    const QString offer = QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
+                                         "online. Get this software fully branded for your website. Click here for "
+                                         "more details.");
+    QTest::newRow("a long offer") << offer << 9.0;
+    QTest::newRow("a long offer, larger") << offer << 13.5;
+    QTest::newRow("the board") << longText << 9.0;
+    QTest::newRow("one short line") << shortText << 9.0;
+    QTest::newRow("a line break") << QStringLiteral("First line\nand a second, longer line of words") << 9.0;
+}
+
+void LinkLabelTest::measuresAsAPlainLabel()
+{
+    QFETCH(QString, text);
+    QFETCH(qreal, pointSize);
+    LinkLabel link(text);
+    QFont font = link.font();
+    font.setPointSizeF(pointSize);
+    link.setFont(font);
+    QLabel plain(text);
+    plain.setWordWrap(true);
+    plain.setFont(font);
+    for (const int width : {30, 61, 97, 150, 233, 377, 610, 987, QWIDGETSIZE_MAX}) {
+        QCOMPARE(link.heightForWidth(width), plain.heightForWidth(width));
+    }
 }
 
 void LinkLabelTest::keysAndLeftClickPressTheLink_data()

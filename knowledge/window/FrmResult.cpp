@@ -192,19 +192,21 @@ void FrmResult::setTabOrderByPlace()
     m_tabs->setFocus();
 }
 
-// After the six tabs, so they keep their indexes (the About menu selects the sixth). Its controls follow the last
-// tab's in the Tab order; it comes once the window's own order stands, as the tab widget would otherwise pass the
-// Tab key on from the strip to the last control of its pages.
+// After the six tabs, so they keep their indexes (the About menu selects the sixth). Its controls are made with the
+// page, after the window's own order stands; once they are in the window they follow the last tab's in the Tab order,
+// so that Tab from the strip goes into them before the window's links and buttons.
 void FrmResult::addPeriodsTab()
 {
     m_periodsPage = new LazyPage([this] {
         m_periodsTab = new PeriodsTab(m_reading.gifts);
+        return m_periodsTab;
+    });
+    connect(m_periodsPage, &LazyPage::built, this, [this] {
         QWidget* previous = ResultBoxes::lastProfileBox(this);
         for (QWidget* control : m_periodsTab->focusChain()) {
             setTabOrder(previous, control);
             previous = control;
         }
-        return m_periodsTab;
     });
     m_tabs->addTab(m_periodsPage, PeriodsTab::caption());
 }

@@ -16,6 +16,7 @@ QWidget* LazyPage::build()
         m_content = m_maker();
         layout()->addWidget(m_content);
         m_maker = nullptr;
+        emit built(m_content);
     }
     return m_content;
 }

@@ -19,6 +19,10 @@ public:
     QWidget* build();
     QWidget* content() const { return m_content; }
 
+signals:
+    // The content is made and on the page, so in the window: its controls can take their place in the Tab order.
+    void built(QWidget* content);
+
 protected:
     void showEvent(QShowEvent* event) override;
 

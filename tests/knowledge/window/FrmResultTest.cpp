@@ -128,6 +128,7 @@ private slots:
     void readsTheProfileOnlyAtLoad();
     void tabZeroIsInFrontAfterEveryOpening();
     void theOtherTabsAreCompletedOnceTheWindowIsPainted();
+    void tabFromTheStripEntersTheSeventhTab();
     void vishakhaTraitsShowTwoParagraphsWithinScrollReach();
     void boxesAreReadOnlyInVerdana();
     void labelsNameTheirBoxes_data();
@@ -288,6 +289,31 @@ void FrmResultTest::theOtherTabsAreCompletedOnceTheWindowIsPainted()
     }
     QVERIFY(page->build() != nullptr); // as when its tab is chosen
     QCOMPARE(page->build(), page->content()); // made once
+}
+
+// The seventh tab's controls are made after the window: from its tab strip, Tab still goes into them first, and from
+// their last on to the window's own links and buttons.
+void FrmResultTest::tabFromTheStripEntersTheSeventhTab()
+{
+    setCurrentReading(QStringLiteral("Swati"));
+    FrmResult window;
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* tabs = requireChild<QTabWidget>(&window, "SST");
+    tabs->setCurrentIndex(6);
+    QTRY_VERIFY_WITH_TIMEOUT(requireChild<QLineEdit>(&window, "txtNameSyllable")->isVisible(), Deadline::eventMs);
+    tabs->tabBar()->setFocus(Qt::TabFocusReason);
+    QStringList reached;
+    for (int presses = 0; presses < 9; ++presses) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached.append(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(reached,
+             QStringList({"txtNameSyllable", "txtPadaSyllable1", "txtPadaSyllable2", "txtPadaSyllable3",
+                          "txtPadaSyllable4", "txtDashaBalance", "optMarkBirth", "tblPeriods", "tblSubPeriods"}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Label61"));
 }
 
 void FrmResultTest::vishakhaTraitsShowTwoParagraphsWithinScrollReach()

@@ -1,5 +1,7 @@
 #include "desktop/Printing.h"
 
+#include "report/DocumentPages.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
 #include <QPainter>
@@ -11,8 +13,6 @@
 #include <QTextFrame>
 #include <QTextLayout>
 
-#include <algorithm>
-#include <cmath>
 #include <memory>
 
 namespace {
@@ -34,31 +34,6 @@ public:
         return printDocumentPages(document, &printer, errorText);
     }
 };
-
-// The bottom of the last line that shows a character, in the layout's coordinates; 0 for a document without text.
-qreal bottomOfText(const QTextDocument& document)
-{
-    QAbstractTextDocumentLayout* layout = document.documentLayout();
-    layout->documentSize(); // lays the whole document out, so every block has its lines
-    qreal bottom = 0;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        if (block.text().trimmed().isEmpty() || !block.layout() || block.layout()->lineCount() == 0) {
-            continue;
-        }
-        const QTextLine last = block.layout()->lineAt(block.layout()->lineCount() - 1);
-        const qreal top = layout->blockBoundingRect(block).top();
-        bottom = std::max(bottom, top + last.y() + last.height());
-    }
-    return bottom;
-}
-
-// How many pages of `pageHeight` the document fills up to its last line of text, laid out as it is.
-int pagesWithText(const QTextDocument& document, qreal pageHeight)
-{
-    const qreal bottom = bottomOfText(document);
-    // A line never straddles two pages of a paged layout, so the page of the last line's bottom is the last page.
-    return std::max(1, static_cast<int>(std::ceil(bottom / pageHeight - 1e-6)));
-}
 
 // Two centimetres of margin inside the printer's own, given in screen pixels: the layout scales them to the printer.
 void setPrintMargins(QTextDocument* document)
@@ -99,17 +74,8 @@ bool printDocumentPages(const QTextDocument& document, QPrinter* printer, QStrin
     const QRectF page = printer->pageLayout().paintRectPixels(printer->resolution());
     copy->setPageSize(page.size());
 
-    const int pages = pagesWithText(*copy, page.height());
-    for (int index = 0; index < pages; ++index) {
-        if (index > 0) {
-            printer->newPage();
-        }
-        painter.save();
-        const QRectF shown(0, index * page.height(), page.width(), page.height());
-        painter.translate(0, -shown.top());
-        copy->drawContents(&painter, shown);
-        painter.restore();
-    }
+    const int pages = pagesUpToLastLine(*copy, page.height());
+    drawPages(painter, *copy, page, pages, [printer] { printer->newPage(); });
     painter.end();
     if (printer->printerState() == QPrinter::Error) {
         *errorText = QStringLiteral("The report could not be printed on \"%1\".").arg(printer->printerName());

@@ -1,19 +1,18 @@
 #include "report/SheetPdfWriter.h"
 
+#include "report/DocumentPages.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
-#include <QTextLayout>
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <memory>
 
 namespace {
@@ -27,24 +26,6 @@ constexpr std::array letterTerritories {
 };
 static_assert(letterTerritories.size() == 14);
 
-// The bottom of the last line that shows anything (text or a picture), in the layout's coordinates; blocks inside
-// tables count with their place on the page.
-qreal bottomOfContent(const QTextDocument& document)
-{
-    QAbstractTextDocumentLayout* layout = document.documentLayout();
-    layout->documentSize(); // lays the whole document out
-    qreal bottom = 0;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        const QTextLayout* lines = block.layout();
-        if (block.text().trimmed().isEmpty() || lines == nullptr || lines->lineCount() == 0) {
-            continue;
-        }
-        const QTextLine last = lines->lineAt(lines->lineCount() - 1);
-        bottom = std::max(bottom, layout->blockBoundingRect(block).top() + last.y() + last.height());
-    }
-    return bottom;
-}
-
 // A copy of the document laid out on the writer's page, which it shares with no one.
 std::unique_ptr<QTextDocument> laidOutCopy(const QTextDocument& document, QPdfWriter* writer, QRectF* page)
 {
@@ -56,12 +37,6 @@ std::unique_ptr<QTextDocument> laidOutCopy(const QTextDocument& document, QPdfWr
     *page = writer->pageLayout().paintRectPixels(writer->resolution());
     copy->setPageSize(page->size());
     return copy;
-}
-
-int pagesOf(const QTextDocument& laidOut, qreal pageHeight)
-{
-    // A paged layout never lets a line straddle two pages, so the page of the last line's bottom is the last one.
-    return std::max(1, static_cast<int>(std::ceil(bottomOfContent(laidOut) / pageHeight - 1e-6)));
 }
 
 } // namespace
@@ -90,7 +65,7 @@ bool SheetPdfWriter::write(const QTextDocument& document, QIODevice* device, QSt
         prepare(&writer);
         QRectF page;
         const std::unique_ptr<QTextDocument> copy = laidOutCopy(document, &writer, &page);
-        const int pages = pagesOf(*copy, page.height());
+        const int pages = pagesUpToLastLine(*copy, page.height());
         QPainter painter;
         if (!painter.begin(&writer)) {
             *errorText = QStringLiteral("The PDF could not be started.");
@@ -98,16 +73,7 @@ bool SheetPdfWriter::write(const QTextDocument& document, QIODevice* device, QSt
         }
         // Pictures of lines and letters stay sharp: no JPEG blur around them.
         painter.setRenderHint(QPainter::LosslessImageRendering);
-        for (int index = 0; index < pages; ++index) {
-            if (index > 0) {
-                writer.newPage();
-            }
-            painter.save();
-            const QRectF shown(0, index * page.height(), page.width(), page.height());
-            painter.translate(0, -shown.top());
-            copy->drawContents(&painter, shown);
-            painter.restore();
-        }
+        drawPages(painter, *copy, page, pages, [&writer] { writer.newPage(); });
         painter.end();
     }
     const QByteArray& pdf = buffer.data();
@@ -143,7 +109,7 @@ int SheetPdfWriter::pageCount(const QTextDocument& document) const
     prepare(&writer);
     QRectF page;
     const std::unique_ptr<QTextDocument> copy = laidOutCopy(document, &writer, &page);
-    return pagesOf(*copy, page.height());
+    return pagesUpToLastLine(*copy, page.height());
 }
 
 QPageSize paperSizeFor(const QLocale& locale)

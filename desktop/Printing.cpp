@@ -74,8 +74,7 @@ bool printDocumentPages(const QTextDocument& document, QPrinter* printer, QStrin
     const QRectF page = printer->pageLayout().paintRectPixels(printer->resolution());
     copy->setPageSize(page.size());
 
-    const int pages = pagesUpToLastLine(*copy, page.height());
-    drawPages(painter, *copy, page, pages, [printer] { printer->newPage(); });
+    drawPagesUpToLastLine(painter, *copy, page, [printer] { printer->newPage(); });
     painter.end();
     if (printer->printerState() == QPrinter::Error) {
         *errorText = QStringLiteral("The report could not be printed on \"%1\".").arg(printer->printerName());

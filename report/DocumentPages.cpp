@@ -36,9 +36,10 @@ int pagesUpToLastLine(const QTextDocument& laidOut, qreal pageHeight)
     return std::max(1, static_cast<int>(std::ceil(bottomOfContent(laidOut) / pageHeight - 1e-6)));
 }
 
-void drawPages(QPainter& painter, QTextDocument& laidOut, const QRectF& page, int pages,
-               const std::function<void()>& newPage)
+void drawPagesUpToLastLine(QPainter& painter, QTextDocument& laidOut, const QRectF& page,
+                           const std::function<void()>& newPage)
 {
+    const int pages = pagesUpToLastLine(laidOut, page.height());
     for (int index = 0; index < pages; ++index) {
         if (index > 0) {
             newPage();

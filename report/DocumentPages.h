@@ -15,6 +15,6 @@ class QTextDocument;
 // that bottom is the last one.
 int pagesUpToLastLine(const QTextDocument& laidOut, qreal pageHeight);
 
-// Draws `pages` pages of `page`'s size, calling `newPage` between them.
-void drawPages(QPainter& painter, QTextDocument& laidOut, const QRectF& page, int pages,
-               const std::function<void()>& newPage);
+// Draws the pages of `page`'s size up to the last line, calling `newPage` between them.
+void drawPagesUpToLastLine(QPainter& painter, QTextDocument& laidOut, const QRectF& page,
+                           const std::function<void()>& newPage);

@@ -65,7 +65,6 @@ bool SheetPdfWriter::write(const QTextDocument& document, QIODevice* device, QSt
         prepare(&writer);
         QRectF page;
         const std::unique_ptr<QTextDocument> copy = laidOutCopy(document, &writer, &page);
-        const int pages = pagesUpToLastLine(*copy, page.height());
         QPainter painter;
         if (!painter.begin(&writer)) {
             *errorText = QStringLiteral("The PDF could not be started.");
@@ -73,7 +72,7 @@ bool SheetPdfWriter::write(const QTextDocument& document, QIODevice* device, QSt
         }
         // Pictures of lines and letters stay sharp: no JPEG blur around them.
         painter.setRenderHint(QPainter::LosslessImageRendering);
-        drawPages(painter, *copy, page, pages, [&writer] { writer.newPage(); });
+        drawPagesUpToLastLine(painter, *copy, page, [&writer] { writer.newPage(); });
         painter.end();
     }
     const QByteArray& pdf = buffer.data();

@@ -118,8 +118,8 @@ QString signName(int sign)
     return text(moonSignNames[static_cast<std::size_t>(sign)]).section(QLatin1Char(' '), 0, 0);
 }
 
-// The sectors are filled without a pen and their edges drawn afterwards in one go: stroking every sector's outline
-// draws each shared edge twice and costs more than all the fills together.
+// The sectors are filled without a pen and their edges drawn afterwards in one go, so each edge shared by two sectors
+// is stroked once rather than twice.
 void paintRingEdges(QPainter& painter, const SkyGeometry::Rings& rings, double inner, double outer, int sectors,
                     double lineWidth)
 {

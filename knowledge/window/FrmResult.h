@@ -4,11 +4,11 @@
 
 #include <QMainWindow>
 
-class OfferFrame;
-class QLabel;
 class DeferredPage;
 class LazyPage;
+class OfferFrame;
 class PeriodsTab;
+class QLabel;
 class QTabWidget;
 class SkyPicture;
 class StarCaution;

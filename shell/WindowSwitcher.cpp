@@ -7,6 +7,8 @@
 #include "shell/FrmExitScreen.h"
 
 #include <QCoreApplication>
+#include <QEvent>
+#include <QTimer>
 
 WindowSwitcher::WindowSwitcher(QObject* parent)
     : QObject(parent)
@@ -17,6 +19,7 @@ WindowSwitcher::WindowSwitcher(QObject* parent)
 WindowSwitcher::~WindowSwitcher()
 {
     m_ending = true; // closing handlers must not bring up the exit screen now
+    delete m_prepared.data();
     for (const QPointer<QWidget>& window : std::as_const(m_loaded)) {
         delete window.data();
     }
@@ -32,13 +35,15 @@ FrmMain* WindowSwitcher::showEntryWindow()
     connect(m_entry, &FrmMain::savedReadingOpened, this, &WindowSwitcher::hideExitScreen);
     connect(m_entry, &FrmMain::closed, this, &WindowSwitcher::mainWindowClosed);
     remember(m_entry);
+    m_entry->installEventFilter(this);
     m_entry->show();
     return m_entry;
 }
 
 FrmResult* WindowSwitcher::showResultWindow()
 {
-    m_result = new FrmResult;
+    m_result = takePreparedResultWindow();
+    m_result->loadCurrentReading();
     m_result->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_result, &FrmResult::backRequested, this, &WindowSwitcher::openEntryInPlaceOfResult);
     connect(m_result, &FrmResult::saveRequested, this, &WindowSwitcher::openReportWindow);
@@ -61,6 +66,37 @@ FrmResult* WindowSwitcher::resultWindow() const
 FrmExitScreen* WindowSwitcher::exitScreen() const
 {
     return m_exitScreen;
+}
+
+FrmResult* WindowSwitcher::preparedResultWindow() const
+{
+    return m_prepared;
+}
+
+// The entry window's first paint: the user now has the form to fill, and the program has time.
+bool WindowSwitcher::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_entry && event->type() == QEvent::Paint) {
+        m_entry->removeEventFilter(this);
+        QTimer::singleShot(0, this, &WindowSwitcher::prepareResultWindow);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void WindowSwitcher::prepareResultWindow()
+{
+    if (m_prepared || m_ending) {
+        return;
+    }
+    m_prepared = new FrmResult(nullptr, FrmResult::Load::Later);
+    m_prepared->prepareLayout();
+}
+
+FrmResult* WindowSwitcher::takePreparedResultWindow()
+{
+    FrmResult* result = m_prepared ? m_prepared.data() : new FrmResult(nullptr, FrmResult::Load::Later);
+    m_prepared = nullptr;
+    return result;
 }
 
 void WindowSwitcher::showExitScreen()
@@ -86,6 +122,7 @@ void WindowSwitcher::CloseAllAndEnd()
         return;
     }
     m_ending = true;
+    delete m_prepared.data();
     const QList<QPointer<QWidget>> loaded = m_loaded;
     for (const QPointer<QWidget>& window : loaded) {
         if (window) {

@@ -13,7 +13,9 @@ class QWidget;
 
 // Knows every window of the program and passes between them: one main window at a time (the entry window or the
 // result window), each created when shown and deleted when closed, the exit screen that closing a main window brings
-// up, and the modal windows opened over them. CloseAllAndEnd is the program's one way out.
+// up, and the modal windows opened over them. CloseAllAndEnd is the program's one way out. While the entry window is
+// up, the next result window is made and laid out in the idle time after its first paint, so that the reading appears
+// at once.
 class WindowSwitcher : public QObject
 {
     Q_OBJECT
@@ -33,13 +35,20 @@ public:
     FrmMain* entryWindow() const;
     FrmResult* resultWindow() const;
     FrmExitScreen* exitScreen() const;
+    // The result window made ahead and not yet shown, if any.
+    FrmResult* preparedResultWindow() const;
 
     // Closes every window in the order they were loaded, then ends the process. Runs once: a close handler that
     // asks for it again during the walk changes nothing.
     void CloseAllAndEnd();
     bool isEnding() const { return m_ending; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void prepareResultWindow();
+    FrmResult* takePreparedResultWindow();
     void openResultInPlaceOfEntry();
     void openEntryInPlaceOfResult();
     void openReportWindow();
@@ -53,6 +62,7 @@ private:
     std::function<void()> m_end;
     QPointer<FrmMain> m_entry;
     QPointer<FrmResult> m_result;
+    QPointer<FrmResult> m_prepared; // hidden, not among m_loaded until shown
     QPointer<FrmExitScreen> m_exitScreen;
     QList<QPointer<QWidget>> m_loaded; // in the order the windows were loaded
     bool m_switching = false;

@@ -34,11 +34,10 @@
 
 #include <optional>
 
-FrmResult::FrmResult(QWidget* parent)
+FrmResult::FrmResult(QWidget* parent, Load load)
     : QMainWindow(parent)
 {
     setUpProgramWindow(this, "frmResult");
-    m_reading = describeCurrentReading();
 
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
@@ -53,6 +52,23 @@ FrmResult::FrmResult(QWidget* parent)
     addPeriodsTab();
     m_tabs->installEventFilter(this);
 
+    if (load == Load::Now) {
+        loadCurrentReading();
+    }
+}
+
+void FrmResult::prepareLayout()
+{
+    adjustSize(); // polishes every control and activates the layouts
+}
+
+void FrmResult::loadCurrentReading()
+{
+    if (m_loaded) {
+        return;
+    }
+    m_loaded = true;
+    m_reading = describeCurrentReading();
     Form_Load();
 }
 
@@ -215,7 +231,7 @@ void FrmResult::addPeriodsTab()
 // user takes to look at it, or as soon as one of them is chosen.
 bool FrmResult::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_tabs && event->type() == QEvent::Paint && !m_restScheduled) {
+    if (watched == m_tabs && event->type() == QEvent::Paint && m_loaded && !m_restScheduled) {
         m_restScheduled = true;
         QTimer::singleShot(0, this, &FrmResult::completeTabs);
     }

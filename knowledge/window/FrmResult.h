@@ -14,14 +14,23 @@ class SkyPicture;
 class StarCaution;
 
 // `frmResult`: shows the program-wide reading (describeCurrentReading: currentProfile, its margin, the sky picture),
-// read once while the window is built, and exports that same reading as a PDF sheet. The shell creates a new window
-// for every opening and deletes it on close, so each opening shows the reading of that moment.
+// read once as the window loads, and exports that same reading as a PDF sheet. The shell uses a new window for every
+// opening and deletes it on close, so each opening shows the reading of that moment. A window may be made and laid
+// out ahead, while the user is still typing (Load::Later), and load the reading just before it is shown.
 class FrmResult : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit FrmResult(QWidget* parent = nullptr);
+    enum class Load { Now, Later };
+
+    explicit FrmResult(QWidget* parent = nullptr, Load load = Load::Now);
+
+    // For a window made with Load::Later, while it is hidden: settles its style and layout for the sizes that do not
+    // depend on the reading, so that showing it measures only what the reading changes.
+    void prepareLayout();
+    // Reads the current reading and fills the window with it, once, before it is shown.
+    void loadCurrentReading();
 
     OfferFrame* offerFrame() const { return m_offerFrame; }
 
@@ -61,6 +70,7 @@ private:
     DeferredPage* m_aboutPage = nullptr;
     LazyPage* m_periodsPage = nullptr;
     PeriodsTab* m_periodsTab = nullptr; // made with its page
+    bool m_loaded = false;
     bool m_restScheduled = false;
-    ReadingDescription m_reading; // read once, as the window is built
+    ReadingDescription m_reading; // read once, as the window loads
 };

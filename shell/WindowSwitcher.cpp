@@ -10,6 +10,8 @@
 #include <QEvent>
 #include <QTimer>
 
+#include <utility>
+
 WindowSwitcher::WindowSwitcher(QObject* parent)
     : QObject(parent)
     , m_end([] { QCoreApplication::exit(0); })
@@ -49,6 +51,7 @@ FrmResult* WindowSwitcher::showResultWindow()
     connect(m_result, &FrmResult::saveRequested, this, &WindowSwitcher::openReportWindow);
     connect(m_result, &FrmResult::closed, this, &WindowSwitcher::mainWindowClosed);
     remember(m_result);
+    m_result->installEventFilter(this);
     m_result->show();
     return m_result;
 }
@@ -73,14 +76,33 @@ FrmResult* WindowSwitcher::preparedResultWindow() const
     return m_prepared;
 }
 
-// The entry window's first paint: the user now has the form to fill, and the program has time.
+// A main window's first paint: the user sees it, and what could wait runs now, in the time they take to look.
 bool WindowSwitcher::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_entry && event->type() == QEvent::Paint) {
-        m_entry->removeEventFilter(this);
-        QTimer::singleShot(0, this, &WindowSwitcher::prepareResultWindow);
+    if (event->type() == QEvent::Paint && (watched == m_entry || watched == m_result)) {
+        watched->removeEventFilter(this);
+        QTimer::singleShot(0, this, &WindowSwitcher::afterFirstPaint);
     }
     return QObject::eventFilter(watched, event);
+}
+
+// Deletes the main window a switch left, loads the exit screen its close asked for and, while the entry window is up,
+// makes the next result window.
+void WindowSwitcher::afterFirstPaint()
+{
+    if (m_ending) {
+        return;
+    }
+    for (const QPointer<QWidget>& left : std::exchange(m_left, {})) {
+        delete left.data();
+    }
+    if (m_exitScreenWanted) {
+        m_exitScreenWanted = false;
+        loadExitScreen();
+    }
+    if (m_entry) {
+        prepareResultWindow();
+    }
 }
 
 void WindowSwitcher::prepareResultWindow()
@@ -90,6 +112,7 @@ void WindowSwitcher::prepareResultWindow()
     }
     m_prepared = new FrmResult(nullptr, FrmResult::Load::Later);
     m_prepared->prepareLayout();
+    m_prepared->winId(); // its window on the display, with title and icon, made now rather than on the click
 }
 
 FrmResult* WindowSwitcher::takePreparedResultWindow()
@@ -123,6 +146,7 @@ void WindowSwitcher::CloseAllAndEnd()
     }
     m_ending = true;
     delete m_prepared.data();
+    m_left.clear(); // among m_loaded, closed already, and deleted with the rest
     const QList<QPointer<QWidget>> loaded = m_loaded;
     for (const QPointer<QWidget>& window : loaded) {
         if (window) {
@@ -132,14 +156,20 @@ void WindowSwitcher::CloseAllAndEnd()
     m_end();
 }
 
-// Show the other main window, close this one, keep the exit screen out of sight.
+// Show the other main window, close this one, keep the exit screen out of sight. The closed window leaves the screen
+// at once; deleting it waits until the new one is painted.
 template <typename Show>
 void WindowSwitcher::switchFrom(QWidget* current, Show showTarget)
 {
     showTarget();
     m_switching = true;
     if (current != nullptr) {
-        current->close();
+        current->setAttribute(Qt::WA_DeleteOnClose, false);
+        if (current->close()) {
+            m_left.append(current);
+        } else {
+            current->setAttribute(Qt::WA_DeleteOnClose);
+        }
     }
     m_switching = false;
     hideExitScreen();
@@ -168,16 +198,18 @@ void WindowSwitcher::openAboutBox()
 }
 
 // Every close of a main window loads the exit screen, which fixes its message for the run; only a close that is not
-// part of a switch shows it (showing it there would only flash it before the switch hides it again).
+// part of a switch shows it (showing it there would only flash it before the switch hides it again), and a switch
+// loads it once the new window is painted.
 void WindowSwitcher::mainWindowClosed()
 {
     if (m_ending) {
         return;
     }
-    loadExitScreen();
-    if (!m_switching) {
-        showExitScreen();
+    if (m_switching) {
+        m_exitScreenWanted = !m_exitScreen;
+        return;
     }
+    showExitScreen();
 }
 
 FrmExitScreen* WindowSwitcher::loadExitScreen()

@@ -13,9 +13,9 @@ class QWidget;
 
 // Knows every window of the program and passes between them: one main window at a time (the entry window or the
 // result window), each created when shown and deleted when closed, the exit screen that closing a main window brings
-// up, and the modal windows opened over them. CloseAllAndEnd is the program's one way out. While the entry window is
-// up, the next result window is made and laid out in the idle time after its first paint, so that the reading appears
-// at once.
+// up, and the modal windows opened over them. CloseAllAndEnd is the program's one way out. What a switch can leave
+// for later waits for the new window's first paint; while the entry window is up, the next result window is made and
+// laid out then, so that the reading appears at once.
 class WindowSwitcher : public QObject
 {
     Q_OBJECT
@@ -47,6 +47,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void afterFirstPaint();
     void prepareResultWindow();
     FrmResult* takePreparedResultWindow();
     void openResultInPlaceOfEntry();
@@ -65,6 +66,8 @@ private:
     QPointer<FrmResult> m_prepared; // hidden, not among m_loaded until shown
     QPointer<FrmExitScreen> m_exitScreen;
     QList<QPointer<QWidget>> m_loaded; // in the order the windows were loaded
+    QList<QPointer<QWidget>> m_left; // closed by a switch, deleted once the new window is painted
+    bool m_exitScreenWanted = false;
     bool m_switching = false;
     bool m_ending = false;
 };

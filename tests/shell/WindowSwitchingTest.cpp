@@ -143,8 +143,9 @@ void WindowSwitchingTest::compute(const SampleBirth& birth)
     QVERIFY(result != nullptr);
     QCOMPARE(FrmResultDriver(result).shownNakshatra(), QString::fromLatin1(birth.star));
     QCOMPARE(visibleWindows(), QList<QWidget*> {result});
-    QVERIFY(m_switcher->exitScreen() != nullptr && !m_switcher->exitScreen()->isVisible());
+    // Once the result window is painted, the entry window is deleted and the exit screen loaded, out of sight.
     QTRY_VERIFY_WITH_TIMEOUT(left.isNull(), Deadline::eventMs);
+    QVERIFY(m_switcher->exitScreen() != nullptr && !m_switcher->exitScreen()->isVisible());
 }
 
 void WindowSwitchingTest::goBack()
@@ -156,8 +157,8 @@ void WindowSwitchingTest::goBack()
     FrmMain* entry = m_switcher->entryWindow();
     QVERIFY(entry != nullptr);
     QCOMPARE(visibleWindows(), QList<QWidget*> {entry});
-    QVERIFY(!m_switcher->exitScreen()->isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(left.isNull(), Deadline::eventMs);
+    QVERIFY(!m_switcher->exitScreen()->isVisible());
 }
 
 void WindowSwitchingTest::startUpShowsOnlyTheEntryWindow_data()
@@ -274,8 +275,8 @@ void WindowSwitchingTest::openingASavedReadingShowsItsResult()
     QVERIFY(result != nullptr);
     QCOMPARE(FrmResultDriver(result).shownNakshatra(), QStringLiteral("Ashwini"));
     QCOMPARE(visibleWindows(), QList<QWidget*> {result});
-    QVERIFY(!m_switcher->exitScreen()->isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(entry.isNull(), Deadline::eventMs);
+    QVERIFY(!m_switcher->exitScreen()->isVisible());
 }
 
 void WindowSwitchingTest::closingAMainWindowShowsTheExitScreen_data()

@@ -136,6 +136,16 @@ void paintRingEdges(QPainter& painter, const SkyGeometry::Rings& rings, double i
     painter.drawEllipse(circle(rings.centre, outer));
 }
 
+void paintStarNumber(QPainter& painter, const SkyGeometry::Rings& rings, int star, bool bold)
+{
+    const double band = rings.signsInner - rings.starsInner;
+    painter.setFont(fontOfSize(painter.font(), band * 0.30, bold));
+    painter.setPen(QColor::fromRgba(writing));
+    const SkyGeometry::Arc arc = SkyGeometry::starSector(star);
+    drawCentred(painter, towards(rings.centre, rings.numbers, arc.startAngle + arc.spanAngle / 2),
+                QString::number(star + 1));
+}
+
 void paintSigns(QPainter& painter, const SkyGeometry::Rings& rings, double lineWidth)
 {
     const double middle = (rings.outer + rings.signsInner) / 2;
@@ -157,45 +167,42 @@ void paintSigns(QPainter& painter, const SkyGeometry::Rings& rings, double lineW
     }
 }
 
-void paintStars(QPainter& painter, const SkyGeometry::Rings& rings, const ReadingMargin& margin, double lineWidth)
+void paintStars(QPainter& painter, const SkyGeometry::Rings& rings, double lineWidth)
 {
-    const bool hasReading = margin.pada > 0;
-    const double band = rings.signsInner - rings.starsInner;
     painter.setPen(Qt::NoPen);
     for (int star = 0; star < nakshatraCount; ++star) {
-        const bool birthStar = hasReading && star == margin.nakshatraNumber;
-        painter.setBrush(QColor::fromRgba(birthStar ? SkyColours::birthStar : starFills[star % 2]));
+        painter.setBrush(QColor::fromRgba(starFills[star % 2]));
         painter.drawPath(
             annularSector(rings.centre, rings.starsInner, rings.signsInner, SkyGeometry::starSector(star)));
     }
     paintRingEdges(painter, rings, rings.starsInner, rings.signsInner, nakshatraCount, lineWidth);
-    if (hasReading) {
-        // The four padas of the birth star, the Moon's own filled.
-        const int star = margin.nakshatraNumber;
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor::fromRgba(SkyColours::moonsPada));
-        painter.drawPath(annularSector(rings.centre, rings.starsInner, rings.signsInner,
-                                       SkyGeometry::padaSector(star, margin.pada)));
-        painter.setPen(linePen(padaLine, lineWidth));
-        for (int pada = 2; pada <= 4; ++pada) {
-            const double angle = SkyGeometry::padaSector(star, pada).startAngle;
-            painter.drawLine(towards(rings.centre, rings.starsInner, angle),
-                             towards(rings.centre, rings.signsInner, angle));
-        }
-        painter.setPen(linePen(ringLine, lineWidth * 1.5));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPath(
-            annularSector(rings.centre, rings.starsInner, rings.signsInner, SkyGeometry::starSector(star)));
-    }
-    const double numberPixels = band * 0.30;
     for (int star = 0; star < nakshatraCount; ++star) {
-        const bool birthStar = hasReading && star == margin.nakshatraNumber;
-        painter.setFont(fontOfSize(painter.font(), numberPixels, birthStar));
-        painter.setPen(QColor::fromRgba(writing));
-        const SkyGeometry::Arc arc = SkyGeometry::starSector(star);
-        drawCentred(painter, towards(rings.centre, rings.numbers, arc.startAngle + arc.spanAngle / 2),
-                    QString::number(star + 1));
+        paintStarNumber(painter, rings, star, false);
     }
+}
+
+// The birth star over the ring: its sector filled, the Moon's pada filled within it, the four padas parted, the
+// sector outlined wider than the ring's lines, so that it covers them, and its number in bold.
+void paintBirthStar(QPainter& painter, const SkyGeometry::Rings& rings, const ReadingMargin& margin, double lineWidth)
+{
+    const int star = margin.nakshatraNumber;
+    const SkyGeometry::Arc sector = SkyGeometry::starSector(star);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor::fromRgba(SkyColours::birthStar));
+    painter.drawPath(annularSector(rings.centre, rings.starsInner, rings.signsInner, sector));
+    painter.setBrush(QColor::fromRgba(SkyColours::moonsPada));
+    painter.drawPath(
+        annularSector(rings.centre, rings.starsInner, rings.signsInner, SkyGeometry::padaSector(star, margin.pada)));
+    painter.setPen(linePen(padaLine, lineWidth));
+    for (int pada = 2; pada <= 4; ++pada) {
+        const double angle = SkyGeometry::padaSector(star, pada).startAngle;
+        painter.drawLine(towards(rings.centre, rings.starsInner, angle),
+                         towards(rings.centre, rings.signsInner, angle));
+    }
+    painter.setPen(linePen(ringLine, lineWidth * 1.5));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(annularSector(rings.centre, rings.starsInner, rings.signsInner, sector));
+    paintStarNumber(painter, rings, star, true);
 }
 
 void paintMoon(QPainter& painter, const SkyGeometry::Rings& rings, const ReadingMargin& margin, double lineWidth)
@@ -310,25 +317,51 @@ QPointF moonPoint(const QRectF& rect, double siderealLongitude)
 
 } // namespace SkyGeometry
 
-void paintSky(QPainter& painter, const QRectF& rect, const ReadingMargin& margin)
+namespace {
+
+// The picture's lines and letters take their sizes from the rings; both layers draw antialiased.
+template <typename Paint>
+void paintLayer(QPainter& painter, const QRectF& rect, Paint paint)
 {
     const SkyGeometry::Rings rings = SkyGeometry::ringsIn(rect);
     if (rings.outer <= 0) {
         return;
     }
-    const double lineWidth = rings.outer * lineShare;
     painter.save();
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    painter.setPen(linePen(ringLine, lineWidth));
-    painter.setBrush(QColor::fromRgba(SkyColours::disc));
-    painter.drawEllipse(circle(rings.centre, rings.outer));
-    paintSigns(painter, rings, lineWidth);
-    paintStars(painter, rings, margin, lineWidth);
-    if (margin.pada > 0) {
+    paint(rings, rings.outer * lineShare);
+    painter.restore();
+}
+
+} // namespace
+
+void paintSkyRing(QPainter& painter, const QRectF& rect)
+{
+    paintLayer(painter, rect, [&painter](const SkyGeometry::Rings& rings, double lineWidth) {
+        painter.setPen(linePen(ringLine, lineWidth));
+        painter.setBrush(QColor::fromRgba(SkyColours::disc));
+        painter.drawEllipse(circle(rings.centre, rings.outer));
+        paintSigns(painter, rings, lineWidth);
+        paintStars(painter, rings, lineWidth);
+    });
+}
+
+void paintSkyReading(QPainter& painter, const QRectF& rect, const ReadingMargin& margin)
+{
+    if (margin.pada <= 0) {
+        return;
+    }
+    paintLayer(painter, rect, [&painter, &margin](const SkyGeometry::Rings& rings, double lineWidth) {
+        paintBirthStar(painter, rings, margin, lineWidth);
         paintMiddle(painter, rings, margin, lineWidth);
         paintMoon(painter, rings, margin, lineWidth);
-    }
-    painter.restore();
+    });
+}
+
+void paintSky(QPainter& painter, const QRectF& rect, const ReadingMargin& margin)
+{
+    paintSkyRing(painter, rect);
+    paintSkyReading(painter, rect, margin);
 }
 
 QImage skyImage(const ReadingMargin& margin, const QSizeF& logicalSize, qreal devicePixelRatio)

@@ -72,5 +72,10 @@ inline constexpr QRgb caution = 0xffc0392b; // the near edge and its label
 // ring alone.
 void paintSky(QPainter& painter, const QRectF& rect, const ReadingMargin& margin);
 
+// The two layers paintSky draws, for a window that keeps the first: the ring alone, the same for every reading, and
+// the reading over it (nothing for a margin without one).
+void paintSkyRing(QPainter& painter, const QRectF& rect);
+void paintSkyReading(QPainter& painter, const QRectF& rect, const ReadingMargin& margin);
+
 // The picture as an image of `logicalSize` at `devicePixelRatio`, on a transparent ground.
 QImage skyImage(const ReadingMargin& margin, const QSizeF& logicalSize, qreal devicePixelRatio);

@@ -60,6 +60,7 @@ FrmResult::FrmResult(QWidget* parent, Load load)
 void FrmResult::prepareLayout()
 {
     adjustSize(); // polishes every control and activates the layouts
+    m_picSky->prepareRing();
 }
 
 void FrmResult::loadCurrentReading()

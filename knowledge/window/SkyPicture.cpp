@@ -3,6 +3,7 @@
 #include "knowledge/ReadingDescription.h"
 #include "report/SkyPainter.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 
 namespace {
@@ -35,8 +36,24 @@ QSize SkyPicture::sizeHint() const
     return {preferredSide, preferredSide};
 }
 
+void SkyPicture::prepareRing()
+{
+    ring(devicePixelRatioF());
+}
+
+// For the device painted on: a window's backing store, or an image of another pixel ratio.
+const QPixmap& SkyPicture::ring(qreal ratio)
+{
+    if (m_ring.isNull() || m_ring.deviceIndependentSize() != QSizeF(size()) || m_ring.devicePixelRatio() != ratio) {
+        m_ring = QPixmap::fromImage(skyImage(ReadingMargin(), size(), ratio));
+    }
+    return m_ring;
+}
+
 void SkyPicture::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    paintSky(painter, QRectF(rect()), m_margin);
+    // The engine's device is the one painted on, also when the widget is rendered into an image of its own ratio.
+    painter.drawPixmap(QPointF(0, 0), ring(painter.paintEngine()->paintDevice()->devicePixelRatioF()));
+    paintSkyReading(painter, QRectF(rect()), m_margin);
 }

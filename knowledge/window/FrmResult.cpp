@@ -1,6 +1,7 @@
 #include "knowledge/window/FrmResult.h"
 
 #include "assets/NakshatraPictures.h"
+#include "desktop/KeptPanelStyle.h"
 #include "desktop/LinkLabel.h"
 #include "desktop/OfferFrame.h"
 #include "desktop/PageOpeners.h"
@@ -24,6 +25,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabBar>
@@ -47,6 +49,12 @@ FrmResult::FrmResult(QWidget* parent, Load load)
     layout->addWidget(buildTabs(), 1);
     layout->addWidget(buildBottomRow());
     setCentralWidget(central);
+    // Made after the boxes, so deleted after them: the attribute and margin boxes share a style that keeps their
+    // frames, drawn once per size.
+    auto* boxStyle = new KeptPanelStyle(this);
+    for (QLineEdit* box : central->findChildren<QLineEdit*>()) {
+        box->setStyle(boxStyle);
+    }
     buildMenus();
     setTabOrderByPlace();
     addPeriodsTab();
@@ -59,7 +67,9 @@ FrmResult::FrmResult(QWidget* parent, Load load)
 
 void FrmResult::prepareLayout()
 {
-    adjustSize(); // polishes every control and activates the layouts
+    // Polished here, the controls measure their texts on showing only where the reading changed them. The window is
+    // not sized yet: its size follows the reading, and showing it sizes and lays it out.
+    ensurePolished();
     m_picSky->prepareRing();
 }
 

@@ -26,8 +26,8 @@ public:
 
     explicit FrmResult(QWidget* parent = nullptr, Load load = Load::Now);
 
-    // For a window made with Load::Later, while it is hidden: settles its style and layout for the sizes that do not
-    // depend on the reading, so that showing it measures only what the reading changes.
+    // For a window made with Load::Later, while it is hidden: polishes its controls and draws what does not depend
+    // on the reading, so that showing it measures and draws only what the reading changes.
     void prepareLayout();
     // Reads the current reading and fills the window with it, once, before it is shown.
     void loadCurrentReading();

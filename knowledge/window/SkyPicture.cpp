@@ -38,14 +38,15 @@ QSize SkyPicture::sizeHint() const
 
 void SkyPicture::prepareRing()
 {
-    ring(devicePixelRatioF());
+    // Not laid out yet, it will be as large as it asks to be: its size is fixed.
+    ring(testAttribute(Qt::WA_Resized) ? size() : sizeHint(), devicePixelRatioF());
 }
 
-// For the device painted on: a window's backing store, or an image of another pixel ratio.
-const QPixmap& SkyPicture::ring(qreal ratio)
+// For the size painted and the device painted on: a window's backing store, or an image of another pixel ratio.
+const QPixmap& SkyPicture::ring(const QSize& side, qreal ratio)
 {
-    if (m_ring.isNull() || m_ring.deviceIndependentSize() != QSizeF(size()) || m_ring.devicePixelRatio() != ratio) {
-        m_ring = QPixmap::fromImage(skyImage(ReadingMargin(), size(), ratio));
+    if (m_ring.isNull() || m_ring.deviceIndependentSize() != QSizeF(side) || m_ring.devicePixelRatio() != ratio) {
+        m_ring = QPixmap::fromImage(skyImage(ReadingMargin(), side, ratio));
     }
     return m_ring;
 }
@@ -54,6 +55,6 @@ void SkyPicture::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     // The engine's device is the one painted on, also when the widget is rendered into an image of its own ratio.
-    painter.drawPixmap(QPointF(0, 0), ring(painter.paintEngine()->paintDevice()->devicePixelRatioF()));
+    painter.drawPixmap(QPointF(0, 0), ring(size(), painter.paintEngine()->paintDevice()->devicePixelRatioF()));
     paintSkyReading(painter, QRectF(rect()), m_margin);
 }

@@ -21,14 +21,14 @@ public:
 
     QSize sizeHint() const override;
 
-    // Draws the ring for the widget's present size and screen now, so that the first paint has it.
+    // Draws the ring for the widget's size and screen now, so that the first paint has it.
     void prepareRing();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    const QPixmap& ring(qreal devicePixelRatio);
+    const QPixmap& ring(const QSize& side, qreal devicePixelRatio);
 
     ReadingMargin m_margin;
     QPixmap m_ring;

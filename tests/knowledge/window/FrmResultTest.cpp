@@ -149,6 +149,8 @@ private slots:
     void marginBoxesCarryLabelsAndTips();
     void tabReachesTheMarginBetweenTheTopBoxesAndTheTabs();
     void skyPictureShowsTheReadingBesideTheStar();
+    void aWindowMadeAheadOpensAsOneMadeAtOnce_data();
+    void aWindowMadeAheadOpensAsOneMadeAtOnce();
     void skyPicturePaintsAtTwiceThePixelRatio();
     void exportReadingWritesTheSheetOfWhatTheWindowShows();
     void cancelledExportWritesNothing();
@@ -717,6 +719,48 @@ void FrmResultTest::skyPictureShowsTheReadingBesideTheStar()
     const SkyGeometry::Rings rings = SkyGeometry::ringsIn(area);
     const QPointF edge = SkyGeometry::pointAt(rings.centre, (rings.signsInner + rings.outer) / 2, 0.0);
     QCOMPARE(picture.pixel(edge.toPoint()) | 0xff000000, SkyColours::caution);
+}
+
+void FrmResultTest::aWindowMadeAheadOpensAsOneMadeAtOnce_data()
+{
+    QTest::addColumn<bool>("madrid");
+    QTest::newRow("Madrid, with the caution under the boxes") << true;
+    QTest::newRow("a long star name, no margin") << false;
+}
+
+// The shell makes the next result window while the user types, before the reading exists; loaded and shown, it must
+// open as a window made for the reading does, every control in the same place, the sky drawn for its size.
+void FrmResultTest::aWindowMadeAheadOpensAsOneMadeAtOnce()
+{
+    QFETCH(bool, madrid);
+    const MarginReset resetMargin;
+    FrmResult ahead(nullptr, FrmResult::Load::Later);
+    ahead.prepareLayout();
+    if (madrid) {
+        loadMadridReading();
+    } else {
+        loadReading(QStringLiteral("Uttara Bhadrapada"));
+    }
+    ahead.loadCurrentReading();
+    FrmResult atOnce;
+    QVERIFY(FrmResultDriver(&ahead).show());
+    QVERIFY(FrmResultDriver(&atOnce).show());
+
+    QCOMPARE(ahead.size(), atOnce.size());
+    int compared = 0;
+    for (const QWidget* control : atOnce.findChildren<QWidget*>()) {
+        if (control->objectName().isEmpty() || !control->isVisible()) {
+            continue;
+        }
+        const auto* twin = ahead.findChild<QWidget*>(control->objectName());
+        QVERIFY2(twin != nullptr && twin->isVisible(), qPrintable(control->objectName()));
+        QCOMPARE(QRect(twin->mapTo(&ahead, QPoint()), twin->size()),
+                 QRect(control->mapTo(&atOnce, QPoint()), control->size()));
+        ++compared;
+    }
+    QVERIFY(compared > 20);
+    QCOMPARE(requireChild<QLabel>(&ahead, "lblNakshatra")->text(), currentProfile.nakshatraName);
+    QCOMPARE(FrmResultDriver(&ahead).renderedSky(1.0), FrmResultDriver(&atOnce).renderedSky(1.0));
 }
 
 void FrmResultTest::skyPicturePaintsAtTwiceThePixelRatio()

@@ -65,11 +65,41 @@ FrmResult::FrmResult(QWidget* parent, Load load)
     }
 }
 
+namespace {
+
+// Hidden, a window's layouts measure only when asked; laid out now, showing finds each in place.
+void layOutWhileHidden(QWidget* window)
+{
+    window->adjustSize();
+    window->layout()->setGeometry(window->rect());
+    for (QWidget* widget : window->findChildren<QWidget*>()) { // every parent before its children
+        if (QLayout* layout = widget->layout(); layout != nullptr && !widget->isHidden()) {
+            layout->invalidate();
+            layout->setGeometry(widget->contentsRect());
+        }
+    }
+}
+
+// Hidden, a window's layouts do not hear of what changed in them: every one measures again.
+void remeasureWhileHidden(QWidget* window)
+{
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        widget->updateGeometry();
+    }
+    for (QLayout* layout : window->findChildren<QLayout*>()) {
+        layout->invalidate();
+    }
+    window->layout()->invalidate();
+}
+
+} // namespace
+
 void FrmResult::prepareLayout()
 {
     // Polished here, the controls measure their texts on showing only where the reading changed them. The window is
     // not sized yet: its size follows the reading, and showing it sizes and lays it out.
     ensurePolished();
+    layOutWhileHidden(this);
     m_picSky->prepareRing();
 }
 
@@ -81,6 +111,10 @@ void FrmResult::loadCurrentReading()
     m_loaded = true;
     m_reading = describeCurrentReading();
     Form_Load();
+    if (testAttribute(Qt::WA_Resized) && !isVisible()) {
+        remeasureWhileHidden(this);
+        layOutWhileHidden(this);
+    }
 }
 
 void FrmResult::buildMenus()

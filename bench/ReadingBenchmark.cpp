@@ -57,12 +57,12 @@ void fillAshwiniBirth(FrmMain* entry)
 }
 
 // A user takes seconds to fill the form: the program has that idle time between the entry window's first paint and
-// the click, and this much of it is plenty.
+// the click, and this much of it is enough for what it does meanwhile.
 void giveTheUserTime()
 {
     QElapsedTimer typing;
     typing.start();
-    while (typing.elapsed() < 100) {
+    while (typing.elapsed() < 600) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
     }
 }

@@ -10,7 +10,16 @@
 #include <QEvent>
 #include <QTimer>
 
+#include <chrono>
 #include <utility>
+
+namespace {
+
+// After the entry window's first paint, the next result window waits this long to be made: start-up, and the
+// display showing the new window, are over by then, and no one fills the form in less.
+constexpr std::chrono::milliseconds preparationDelay {400};
+
+} // namespace
 
 WindowSwitcher::WindowSwitcher(QObject* parent)
     : QObject(parent)
@@ -101,13 +110,13 @@ void WindowSwitcher::afterFirstPaint()
         loadExitScreen();
     }
     if (m_entry) {
-        prepareResultWindow();
+        QTimer::singleShot(preparationDelay, this, &WindowSwitcher::prepareResultWindow);
     }
 }
 
 void WindowSwitcher::prepareResultWindow()
 {
-    if (m_prepared || m_ending) {
+    if (!m_entry || m_prepared || m_ending) {
         return;
     }
     m_prepared = new FrmResult(nullptr, FrmResult::Load::Later);

@@ -90,6 +90,7 @@ private slots:
     void aboutOpensTheAboutBoxOverTheEntryWindow();
     void eachReadingShowsItsOwnMargin();
     void eachReadingFillsItsOwnSyllableAndPeriods();
+    void theResultWindowIsMadeAheadAndShowsTheReadingOfTheClick();
 
 private:
     void setUp() override;
@@ -453,6 +454,27 @@ void WindowSwitchingTest::eachReadingFillsItsOwnSyllableAndPeriods()
     QCOMPARE(currentGifts.balanceText, QStringLiteral("Ketu: 3 years, 11 months, 7 days"));
     QCOMPARE(currentGifts.majorPeriods.size(), 10);
     QCOMPARE(currentGifts.subPeriods.size(), 10);
+}
+
+// While the entry window waits for the user, the next result window is made out of sight; the click shows that very
+// window, filled with the reading the click made, and each return to the entry window makes a new one.
+void WindowSwitchingTest::theResultWindowIsMadeAheadAndShowsTheReadingOfTheClick()
+{
+    QVERIFY(start());
+    for (const SampleBirth& birth : {swatiBirth(), ashwiniBirth()}) {
+        QTRY_VERIFY_WITH_TIMEOUT(m_switcher->preparedResultWindow() != nullptr, Deadline::eventMs);
+        const QPointer<FrmResult> prepared(m_switcher->preparedResultWindow());
+        QVERIFY(!prepared->isVisible());
+        compute(birth);
+        QCOMPARE(m_switcher->resultWindow(), prepared.data());
+        QVERIFY(m_switcher->preparedResultWindow() == nullptr);
+        goBack();
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(m_switcher->preparedResultWindow() != nullptr, Deadline::eventMs);
+    const QPointer<FrmResult> unused(m_switcher->preparedResultWindow());
+    m_switcher->CloseAllAndEnd();
+    QVERIFY(unused.isNull());
+    QCOMPARE(m_ends, 1);
 }
 
 QTEST_MAIN(WindowSwitchingTest)

@@ -11,10 +11,12 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextDocument>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -60,11 +62,9 @@ void fillAshwiniBirth(FrmMain* entry)
 // the click, and this much of it is enough for what it does meanwhile.
 void giveTheUserTime()
 {
-    QElapsedTimer typing;
-    typing.start();
-    while (typing.elapsed() < 600) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
-    }
+    QEventLoop typing;
+    QTimer::singleShot(600, &typing, &QEventLoop::quit);
+    typing.exec();
 }
 
 void findMyBirthStarToPaintedResult(benchmark::State& state)

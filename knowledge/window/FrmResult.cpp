@@ -67,37 +67,48 @@ FrmResult::FrmResult(QWidget* parent, Load load)
 
 namespace {
 
-// Hidden, a window's layouts measure only when asked; laid out now, showing finds each in place.
+// A hidden window sizes itself and lays out its own layout only when asked, and each nested layout only on the
+// resize event its widget gets when shown: sizes the window and lays them all out now, so that showing finds each
+// in place. A layout whose rectangle and contents are unchanged keeps what it measured.
 void layOutWhileHidden(QWidget* window)
 {
     window->adjustSize();
     window->layout()->setGeometry(window->rect());
     for (QWidget* widget : window->findChildren<QWidget*>()) { // every parent before its children
         if (QLayout* layout = widget->layout(); layout != nullptr && !widget->isHidden()) {
-            layout->invalidate();
             layout->setGeometry(widget->contentsRect());
         }
     }
 }
 
-// Hidden, a window's layouts do not hear of what changed in them: every one measures again.
-void remeasureWhileHidden(QWidget* window)
+void invalidateWithin(QLayout* layout)
 {
-    for (QWidget* widget : window->findChildren<QWidget*>()) {
-        widget->updateGeometry();
+    layout->invalidate();
+    for (QLayout* nested : layout->findChildren<QLayout*>()) {
+        nested->invalidate();
     }
-    for (QLayout* layout : window->findChildren<QLayout*>()) {
-        layout->invalidate();
+}
+
+// A hidden window's layouts do not hear of a control that changed its size: the control and each of its parents
+// tell theirs, down to the window's own.
+void remeasureAround(QWidget* window, std::initializer_list<QWidget*> changed)
+{
+    for (QWidget* control : changed) {
+        for (QWidget* widget = control; widget != nullptr && widget != window; widget = widget->parentWidget()) {
+            widget->updateGeometry();
+            if (QLayout* layout = widget->layout()) {
+                invalidateWithin(layout);
+            }
+        }
     }
-    window->layout()->invalidate();
+    invalidateWithin(window->layout());
 }
 
 } // namespace
 
 void FrmResult::prepareLayout()
 {
-    // Polished here, the controls measure their texts on showing only where the reading changed them. The window is
-    // not sized yet: its size follows the reading, and showing it sizes and lays it out.
+    // Polished and laid out here, the controls measure their texts again only where the reading changes them.
     ensurePolished();
     layOutWhileHidden(this);
     m_picSky->prepareRing();
@@ -112,7 +123,8 @@ void FrmResult::loadCurrentReading()
     m_reading = describeCurrentReading();
     Form_Load();
     if (testAttribute(Qt::WA_Resized) && !isVisible()) {
-        remeasureWhileHidden(this);
+        // What the reading changes in size: the star's name, the first tab's caption and the caution.
+        remeasureAround(this, {m_lblNakshatra, m_tabs->tabBar(), m_caution});
         layOutWhileHidden(this);
     }
 }

@@ -1,7 +1,8 @@
 #include "tests/support/FrmResultDriver.h"
 
+#include "tests/support/WidgetImages.h"
+
 #include <QLabel>
-#include <QPainter>
 #include <QTabWidget>
 #include <QTest>
 
@@ -22,14 +23,7 @@ QWidget* FrmResultDriver::skyPicture() const
 
 QImage FrmResultDriver::renderedSky(qreal devicePixelRatio) const
 {
-    QWidget* sky = skyPicture();
-    QImage image(sky->size() * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(devicePixelRatio);
-    image.fill(Qt::transparent);
-    QPainter painter(&image); // scaled by the image's pixel ratio, as a screen's backing store is
-    sky->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
-    painter.end();
-    return image;
+    return renderedWidget(*skyPicture(), devicePixelRatio, Qt::transparent);
 }
 
 QTabWidget* FrmResultDriver::tabs() const

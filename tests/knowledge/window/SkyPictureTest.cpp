@@ -2,16 +2,13 @@
 
 #include "knowledge/ReadingDescription.h"
 #include "report/SkyPainter.h"
+#include "tests/support/WidgetImages.h"
 
-#include <QPainter>
 #include <QTest>
-
-#include <algorithm>
-#include <cstdlib>
 
 namespace {
 
-// Rohini, pada 2, four minutes after the Moon entered it: the caution's edge and label are drawn too.
+// Rohini, pada 1, four minutes after the Moon entered it: the caution's edge and label are drawn too.
 ReadingDescription rohiniNearItsStart()
 {
     ReadingDescription reading;
@@ -24,32 +21,6 @@ ReadingDescription rohiniNearItsStart()
     reading.margin.minutesSinceStarBegan = 4.0;
     reading.margin.minutesUntilStarEnds = 1400.0;
     return reading;
-}
-
-QImage rendered(QWidget& widget, qreal devicePixelRatio)
-{
-    QImage image(widget.size() * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(devicePixelRatio);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    widget.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
-    painter.end();
-    return image;
-}
-
-// The largest difference of any channel of any pixel.
-int largestDifference(const QImage& shown, const QImage& expected)
-{
-    int largest = 0;
-    for (int y = 0; y < shown.height(); ++y) {
-        for (int x = 0; x < shown.width(); ++x) {
-            const QRgb a = shown.pixel(x, y);
-            const QRgb b = expected.pixel(x, y);
-            largest = std::max({largest, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                                std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
-        }
-    }
-    return largest;
 }
 
 } // namespace
@@ -87,10 +58,10 @@ void SkyPictureTest::showsThePaintersPicture()
     sky.showReading(reading);
     sky.resize(shownSide, shownSide);
 
-    const QImage shown = rendered(sky, devicePixelRatio);
+    const QImage shown = renderedWidget(sky, devicePixelRatio, Qt::transparent);
     const QImage expected = skyImage(reading.margin, QSizeF(shownSide, shownSide), devicePixelRatio);
     QCOMPARE(shown.size(), expected.size());
-    QCOMPARE_LE(largestDifference(shown, expected), 2);
+    QCOMPARE_LE(largestChannelDifference(shown, expected), 2);
 }
 
 QTEST_MAIN(SkyPictureTest)

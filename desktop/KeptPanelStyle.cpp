@@ -1,7 +1,8 @@
 #include "desktop/KeptPanelStyle.h"
 
+#include "desktop/SharedWidgets.h"
+
 #include <QApplication>
-#include <QPaintEngine>
 #include <QPainter>
 #include <QPixmap>
 #include <QPixmapCache>
@@ -39,8 +40,7 @@ void KeptPanelStyle::drawPrimitive(PrimitiveElement element, const QStyleOption*
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }
-    // The engine's device is the one painted on, also when a widget is rendered into an image of its own ratio.
-    const qreal ratio = painter->paintEngine()->paintDevice()->devicePixelRatioF();
+    const qreal ratio = paintedPixelRatio(*painter);
     const QString key = QStringLiteral("KeptPanelStyle %1 %2x%3 @%4 state %5 line %6 dir %7 palette %8")
                             .arg(baseStyle()->name())
                             .arg(option->rect.width())

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPaintEngine>
+#include <QPainter>
 
 namespace {
 
@@ -34,6 +36,11 @@ QLabel* makeWrappedLabel(const char* objectName, const QString& text)
     label->setObjectName(QString::fromLatin1(objectName));
     label->setWordWrap(true);
     return label;
+}
+
+qreal paintedPixelRatio(const QPainter& painter)
+{
+    return painter.paintEngine()->paintDevice()->devicePixelRatioF();
 }
 
 QFont titleFont(const QFont& base)

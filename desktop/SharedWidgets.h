@@ -10,6 +10,7 @@ class QLabel;
 class QMainWindow;
 class QMenu;
 class QObject;
+class QPainter;
 class QString;
 
 // Pieces that several windows show alike, defined once.
@@ -20,6 +21,10 @@ void addMenuSeparator(QMenu* menu, const char* objectName);
 
 // A word-wrapped label with its object name.
 QLabel* makeWrappedLabel(const char* objectName, const QString& text);
+
+// The pixel ratio of the device a painter draws on: a window's backing store, or an image of its own ratio that a
+// widget is rendered into (QPainter::device() names the widget then). What is kept drawn for a ratio is kept for this.
+qreal paintedPixelRatio(const QPainter& painter);
 
 // The bold, larger font of a window's title line (the program's name, the nakshatra's name).
 QFont titleFont(const QFont& base);

@@ -109,7 +109,6 @@ void remeasureAround(QWidget* window, std::initializer_list<QWidget*> changed)
 void FrmResult::prepareLayout()
 {
     // Polished and laid out here, the controls measure their texts again only where the reading changes them.
-    ensurePolished();
     layOutWhileHidden(this);
     m_picSky->prepareRing();
 }

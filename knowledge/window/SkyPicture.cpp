@@ -1,9 +1,9 @@
 #include "knowledge/window/SkyPicture.h"
 
+#include "desktop/SharedWidgets.h"
 #include "knowledge/ReadingDescription.h"
 #include "report/SkyPainter.h"
 
-#include <QPaintEngine>
 #include <QPainter>
 
 namespace {
@@ -54,7 +54,6 @@ const QPixmap& SkyPicture::ring(const QSize& side, qreal ratio)
 void SkyPicture::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    // The engine's device is the one painted on, also when the widget is rendered into an image of its own ratio.
-    painter.drawPixmap(QPointF(0, 0), ring(size(), painter.paintEngine()->paintDevice()->devicePixelRatioF()));
+    painter.drawPixmap(QPointF(0, 0), ring(size(), paintedPixelRatio(painter)));
     paintSkyReading(painter, QRectF(rect()), m_margin);
 }
